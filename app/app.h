@@ -1,0 +1,26 @@
+#pragma once
+
+// The application object.
+
+#include <optional>
+#include <string>
+
+#include "framework/application.h"
+#include "framework/files.h"
+
+namespace quillex {
+
+class App : public fw::Application {
+ public:
+  // The registered application object.
+  static App& Instance();
+
+  // The folder of the last document opened (none until a file has been opened).
+  std::optional<fw::FolderItem> fpath;
+  // The name of the last file opened or saved.
+  std::string FileName;
+
+  void Event_OpenDocument(const fw::FolderItem& item) override;
+};
+
+}  // namespace quillex

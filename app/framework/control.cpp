@@ -1,0 +1,144 @@
+#include "control.h"
+
+#include "window.h"
+
+namespace fw {
+
+Control::Control(Window& window, ControlSpec spec, int tabIndex)
+    : window_(window),
+      spec_(std::move(spec)),
+      tabIndex_(tabIndex),
+      enabled_(spec_.Enabled),
+      visible_(spec_.Visible) {}
+
+Control::~Control() = default;
+
+void Control::setEnabled(bool enabled) {
+  enabled_ = enabled;
+  notify(Property::Enabled);
+}
+
+void Control::setVisible(bool visible) {
+  visible_ = visible;
+  notify(Property::Visible);
+}
+
+void Control::bind(Event event, Handler handler) {
+  handlers_[static_cast<size_t>(event)] = std::move(handler);
+}
+
+bool Control::isBound(Event event) const {
+  return static_cast<bool>(handlers_[static_cast<size_t>(event)]);
+}
+
+void Control::raise(Event event) {
+  // A copy, so that a handler that rebinds its own event cannot destroy the running function.
+  const Handler handler = handlers_[static_cast<size_t>(event)];
+  if (handler) handler(spec_.Index);
+}
+
+void Control::Refresh() {
+  if (auto* observer = window_.observer()) observer->refresh(*this);
+}
+
+void Control::notify(Property property) {
+  if (auto* observer = window_.observer()) observer->controlChanged(*this, property);
+}
+
+EditField::EditField(Window& window, ControlSpec spec, int tabIndex)
+    : Control(window, std::move(spec), tabIndex), text_(this->spec().Text) {}
+
+void EditField::setText(std::string text) {
+  text_ = std::move(text);
+  notify(Property::Text);
+  raise(Event::TextChange);
+}
+
+StaticText::StaticText(Window& window, ControlSpec spec, int tabIndex)
+    : Control(window, std::move(spec), tabIndex), text_(this->spec().Text) {}
+
+void StaticText::setText(std::string text) {
+  text_ = std::move(text);
+  notify(Property::Text);
+}
+
+ListControl::ListControl(Window& window, ControlSpec spec, int tabIndex)
+    : Control(window, std::move(spec), tabIndex), rows_(this->spec().InitialValue), listIndex_(-1) {
+  listIndex_ = normalised(this->spec().ListIndex);
+}
+
+std::string ListControl::List(int row) const {
+  if (row < 0 || row >= ListCount()) return {};
+  return rows_[static_cast<size_t>(row)];
+}
+
+int ListControl::normalised(int row) const noexcept {
+  return row >= 0 && row < ListCount() ? row : -1;
+}
+
+PopupMenu::PopupMenu(Window& window, ControlSpec spec, int tabIndex)
+    : ListControl(window, std::move(spec), tabIndex) {}
+
+void PopupMenu::setListIndex(int row) {
+  listIndex_ = normalised(row);
+  notify(Property::ListIndex);
+  raise(Event::Change);
+}
+
+ComboBox::ComboBox(Window& window, ControlSpec spec, int tabIndex)
+    : ListControl(window, std::move(spec), tabIndex), text_(List(listIndex_)) {
+  textAtLastChange_ = text_;
+}
+
+int ComboBox::rowOf(const std::string& text) const noexcept {
+  for (int row = 0; row < ListCount(); ++row) {
+    if (rows_[static_cast<size_t>(row)] == text) return row;
+  }
+  return -1;
+}
+
+void ComboBox::setText(std::string text) {
+  text_ = std::move(text);
+  listIndex_ = rowOf(text_);
+  textAtLastChange_ = text_;
+  notify(Property::Text);
+  raise(Event::Change);
+}
+
+void ComboBox::setListIndex(int row) {
+  listIndex_ = normalised(row);
+  if (listIndex_ >= 0) text_ = List(listIndex_);
+  textAtLastChange_ = text_;
+  notify(Property::Text);
+  raise(Event::Change);
+}
+
+void ComboBox::userType(std::string text) {
+  text_ = std::move(text);
+  listIndex_ = rowOf(text_);
+  raise(Event::TextChanged);
+}
+
+void ComboBox::userCommit() {
+  if (text_ == textAtLastChange_) return;
+  textAtLastChange_ = text_;
+  raise(Event::Change);
+}
+
+CheckBox::CheckBox(Window& window, ControlSpec spec, int tabIndex)
+    : Control(window, std::move(spec), tabIndex), value_(this->spec().Value) {}
+
+void CheckBox::setValue(bool value) {
+  value_ = value;
+  notify(Property::Value);
+  raise(Event::Action);
+}
+
+PushButton::PushButton(Window& window, ControlSpec spec, int tabIndex)
+    : Control(window, std::move(spec), tabIndex) {}
+
+void PushButton::userClick() {
+  if (Enabled()) raise(Event::Action);
+}
+
+}  // namespace fw

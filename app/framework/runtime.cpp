@@ -1,0 +1,116 @@
+#include "runtime.h"
+
+#include <algorithm>
+#include <typeinfo>
+
+#include "exceptions.h"
+
+namespace fw {
+namespace {
+Runtime* g_current = nullptr;
+}  // namespace
+
+Runtime::Runtime(Backend& backend) : backend_(backend), previous_(g_current) { g_current = this; }
+
+Runtime::~Runtime() {
+  // Windows go before the application object, as at the end of a run.
+  while (!windows_.empty()) {
+    Window& window = *windows_.back();
+    window.Close();
+  }
+  closed_.clear();
+  application_.reset();
+  g_current = previous_;
+}
+
+Runtime& Runtime::current() {
+  if (g_current == nullptr) throw RuntimeException("The framework is not running");
+  return *g_current;
+}
+
+Runtime* Runtime::currentOrNull() noexcept { return g_current; }
+
+void Runtime::setApplication(std::unique_ptr<Application> application) {
+  application_ = std::move(application);
+}
+
+Window* Runtime::findWindow(std::type_index type) const noexcept {
+  for (const auto& window : windows_) {
+    if (std::type_index(typeid(*window)) == type) return window.get();
+  }
+  return nullptr;
+}
+
+std::vector<Window*> Runtime::windows() const {
+  std::vector<Window*> result;
+  for (const auto& window : windows_) result.push_back(window.get());
+  return result;
+}
+
+Window* Runtime::frontWindow() const noexcept { return front_; }
+
+void Runtime::activated(Window& window) noexcept { front_ = &window; }
+
+void Runtime::adopt(std::shared_ptr<Window> window) { windows_.push_back(std::move(window)); }
+
+void Runtime::release(Window& window) {
+  const auto it = std::find_if(windows_.begin(), windows_.end(),
+                               [&](const auto& held) { return held.get() == &window; });
+  if (it == windows_.end()) return;
+  closed_.push_back(*it);
+  windows_.erase(it);
+  if (front_ == &window) front_ = windows_.empty() ? nullptr : windows_.back().get();
+}
+
+void Runtime::collectClosed() noexcept { closed_.clear(); }
+
+bool Runtime::dispatchMenu(std::string_view itemName, Window* origin) {
+  if (application_ && application_->MenuBar) {
+    if (MenuItem* item = application_->MenuBar->Child(itemName);
+        item != nullptr && item->role() == MenuRole::Quit) {
+      quit();
+      return true;
+    }
+  }
+  if (origin != nullptr && origin->isOpen() && origin->handleMenu(itemName)) return true;
+  // Newest first; a copy, since a handler may open or close windows.
+  const auto open = windows();
+  for (auto it = open.rbegin(); it != open.rend(); ++it) {
+    if (*it != origin && (*it)->isOpen() && (*it)->handleMenu(itemName)) return true;
+  }
+  return application_ && application_->handleMenu(itemName);
+}
+
+void Runtime::openDocument(const FolderItem& item) {
+  if (application_) application_->Event_OpenDocument(item);
+}
+
+void Runtime::run() { backend_.runEventLoop(); }
+
+void Runtime::quit() { backend_.quitEventLoop(); }
+
+std::string Runtime::describe(const std::exception& error) {
+  return std::string("An error occurred and the last command was not completed:\n") + error.what();
+}
+
+void Runtime::guard(const std::function<void()>& action) noexcept {
+  try {
+    action();
+  } catch (const std::exception& error) {
+    try {
+      backend_.messageBox(describe(error));
+    } catch (...) {
+    }
+  } catch (...) {
+    try {
+      backend_.messageBox("An unknown error occurred and the last command was not completed.");
+    } catch (...) {
+    }
+  }
+}
+
+void Yield() { Runtime::current().backend().yieldToEventLoop(); }
+
+void MsgBox(const std::string& text) { Runtime::current().backend().messageBox(text); }
+
+}  // namespace fw

@@ -1,0 +1,46 @@
+#pragma once
+
+// The Qt 6 Widgets backend of the framework: one top-level window per model window, the event
+// loop, the yield, message boxes and file dialogs.
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <map>
+
+#include "framework/backend.h"
+
+namespace qtui {
+
+class WindowView;
+
+class QtBackend : public fw::Backend {
+ public:
+  QtBackend();
+  ~QtBackend() override;
+
+  void showWindow(fw::Window& window) override;
+  void closeWindow(fw::Window& window) override;
+  void runEventLoop() override;
+  void quitEventLoop() override;
+  void yieldToEventLoop() override;
+  void messageBox(const std::string& text) override;
+  std::optional<fw::FolderItem> openDialog(const fw::FileDialogRequest& request) override;
+  std::optional<fw::FolderItem> saveDialog(const fw::FileDialogRequest& request) override;
+
+  // The view that draws `window`, if it is shown.
+  WindowView* viewOf(const fw::Window& window) const;
+
+  // Tests replace the modal message box (which would wait for a click) with their own.
+  std::function<void(const std::string&)> messageBoxOverride;
+
+ private:
+  QWidget* dialogParent() const;
+
+  std::map<const fw::Window*, QPointer<WindowView>> views_;
+  QElapsedTimer sinceYield_;
+  bool quitRequested_ = false;
+};
+
+}  // namespace qtui

@@ -1,0 +1,33 @@
+#include "qtfonts.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
+
+namespace qtui {
+
+QFont fontFor(const fw::ControlSpec& spec) {
+  QFont font = QApplication::font();
+  if (spec.TextFont != "System" && !spec.TextFont.empty()) {
+    const QString family = toQt(spec.TextFont);
+    if (QFontDatabase::hasFamily(family)) {
+      font.setFamily(family);
+    } else if (family == "Monaco" || family.startsWith("Courier") || family == "Menlo") {
+      font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    }
+  }
+  if (spec.TextSize > 0) font.setPointSize(spec.TextSize);
+  font.setBold(spec.Bold);
+  font.setItalic(spec.Italic);
+  font.setUnderline(spec.Underline);
+  return font;
+}
+
+QString shortcutText(const std::string& stored) {
+  if (stored.empty()) return {};
+  QString text = toQt(stored);
+  if (text.startsWith("Cmd+")) text = "Ctrl+" + text.mid(4).toUpper();
+  return text;
+}
+
+}  // namespace qtui

@@ -1,0 +1,415 @@
+#include "windowview.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QTextCursor>
+
+#include "framework/runtime.h"
+#include "qtfonts.h"
+
+namespace qtui {
+namespace {
+
+void guard(const std::function<void()>& action) { fw::Runtime::current().guard(action); }
+
+Qt::Alignment alignmentOf(fw::Align align) {
+  switch (align) {
+    case fw::Align::Center:
+      return Qt::AlignHCenter;
+    case fw::Align::Right:
+      return Qt::AlignRight;
+    case fw::Align::Left:
+      break;
+  }
+  return Qt::AlignLeft;
+}
+
+QString objectNameOf(const fw::Control& control) {
+  QString name = toQt(control.Name());
+  if (control.Index() != fw::kNoIndex) name += QString("(%1)").arg(control.Index());
+  return name;
+}
+
+// The framework's text editing on the focused widget.
+void editFocused(fw::MenuRole role) {
+  QWidget* focus = QApplication::focusWidget();
+  if (auto* combo = qobject_cast<QComboBox*>(focus)) focus = combo->lineEdit();
+  if (auto* line = qobject_cast<QLineEdit*>(focus)) {
+    switch (role) {
+      case fw::MenuRole::Undo:
+        line->undo();
+        break;
+      case fw::MenuRole::Cut:
+        line->cut();
+        break;
+      case fw::MenuRole::Copy:
+        line->copy();
+        break;
+      case fw::MenuRole::Paste:
+        line->paste();
+        break;
+      case fw::MenuRole::Clear:
+        line->del();
+        break;
+      case fw::MenuRole::SelectAll:
+        line->selectAll();
+        break;
+      default:
+        break;
+    }
+  } else if (auto* text = qobject_cast<QPlainTextEdit*>(focus)) {
+    switch (role) {
+      case fw::MenuRole::Undo:
+        text->undo();
+        break;
+      case fw::MenuRole::Cut:
+        text->cut();
+        break;
+      case fw::MenuRole::Copy:
+        text->copy();
+        break;
+      case fw::MenuRole::Paste:
+        text->paste();
+        break;
+      case fw::MenuRole::Clear:
+        text->textCursor().removeSelectedText();
+        break;
+      case fw::MenuRole::SelectAll:
+        text->selectAll();
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+}  // namespace
+
+WindowView::WindowView(fw::Window& model) : model_(&model), content_(new QWidget(this)) {
+  const fw::WindowSpec& frame = model.frame();
+  setObjectName(QString::fromStdString(typeid(model).name()));
+  setWindowTitle(toQt(frame.Title));
+  content_->setObjectName("content");
+  setCentralWidget(content_);
+  if (frame.MenuBarVisible) buildMenuBar();
+  buildControls();
+
+  Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint;
+  if (frame.CloseButton) flags |= Qt::WindowCloseButtonHint;
+  if (frame.MinimizeButton) flags |= Qt::WindowMinimizeButtonHint;
+  if (frame.MaximizeButton) flags |= Qt::WindowMaximizeButtonHint;
+  setWindowFlags(flags);
+
+  // The frame's sizes are those of the content; the menu bar comes on top.
+  const int bar = menuWidget() != nullptr ? menuWidget()->sizeHint().height() : 0;
+  if (frame.Resizeable) {
+    setMinimumSize(frame.MinWidth, frame.MinHeight + bar);
+    setMaximumSize(frame.MaxWidth, frame.MaxHeight + bar);
+    resize(frame.Width, frame.Height + bar);
+  } else {
+    setFixedSize(frame.Width, frame.Height + bar);
+  }
+  model.setObserver(this);
+}
+
+WindowView::~WindowView() {
+  if (model_ != nullptr) model_->setObserver(nullptr);
+}
+
+void WindowView::detach() {
+  if (model_ != nullptr) model_->setObserver(nullptr);
+  model_ = nullptr;
+}
+
+void WindowView::buildMenuBar() {
+  std::shared_ptr<fw::MenuBar> bar = model_->frame().MenuBar;
+  if (!bar) {
+    if (auto* app = fw::Runtime::current().application()) bar = app->MenuBar;
+  }
+  if (!bar) return;
+  auto* menuBar = new QMenuBar(this);
+  for (int m = 0; m < bar->Count(); ++m) {
+    const fw::MenuItem& menuItem = bar->Item(m);
+    QMenu* menu = menuBar->addMenu(toQt(menuItem.Text));
+    menu->setObjectName(toQt(menuItem.Name));
+    for (int i = 0; i < menuItem.Count(); ++i) {
+      const fw::MenuItem& item = menuItem.Item(i);
+      if (item.isSeparator()) {
+        menu->addSeparator()->setObjectName(toQt(item.Name));
+        continue;
+      }
+      QAction* action = menu->addAction(toQt(item.Text));
+      action->setObjectName(toQt(item.Name));
+      action->setShortcut(QKeySequence(shortcutText(item.KeyboardShortcut)));
+      const fw::MenuRole role = item.role();
+      const std::string name = item.Name;
+      connect(action, &QAction::triggered, this, [this, role, name] {
+        if (role != fw::MenuRole::Command && role != fw::MenuRole::Quit) {
+          editFocused(role);
+          return;
+        }
+        guard([&] { fw::Runtime::current().dispatchMenu(name, model_); });
+      });
+    }
+  }
+  setMenuBar(menuBar);
+}
+
+void WindowView::buildControls() {
+  QWidget* previous = nullptr;
+  for (const auto& control : model_->controls()) {
+    QWidget* widget = makeWidget(*control);
+    const fw::ControlSpec& spec = control->spec();
+    widget->setObjectName(objectNameOf(*control));
+    widget->setGeometry(spec.Left, spec.Top, spec.Width, spec.Height);
+    widget->setFont(fontFor(spec));
+    if (!spec.HelpTag.empty()) widget->setToolTip(toQt(spec.HelpTag));
+    widget->setEnabled(control->Enabled());
+    widget->setVisible(control->Visible());
+    widgets_[control.get()] = widget;
+    // The creation order is the tab order.
+    if (widget->focusPolicy() != Qt::NoFocus) {
+      if (previous != nullptr) QWidget::setTabOrder(previous, widget);
+      previous = widget;
+    }
+  }
+  auto* returnKey = new QShortcut(QKeySequence(Qt::Key_Return), this);
+  auto* enterKey = new QShortcut(QKeySequence(Qt::Key_Enter), this);
+  connect(returnKey, &QShortcut::activated, this, [this] { pressDefaultButton(); });
+  connect(enterKey, &QShortcut::activated, this, [this] { pressDefaultButton(); });
+}
+
+QWidget* WindowView::makeWidget(fw::Control& control) {
+  const fw::ControlSpec& spec = control.spec();
+  switch (control.kind()) {
+    case fw::ControlKind::EditField: {
+      auto& field = static_cast<fw::EditField&>(control);
+      if (spec.Multiline) {
+        auto* edit = new QPlainTextEdit(content_);
+        edit->setPlainText(toQt(field.Text()));
+        shownText_[&control] = field.Text();
+        edit->setReadOnly(spec.ReadOnly);
+        edit->setTabChangesFocus(!spec.AcceptTabs);
+        edit->setLineWrapMode(spec.ScrollbarHorizontal ? QPlainTextEdit::NoWrap
+                                                       : QPlainTextEdit::WidgetWidth);
+        edit->setVerticalScrollBarPolicy(spec.ScrollbarVertical ? Qt::ScrollBarAsNeeded
+                                                                : Qt::ScrollBarAlwaysOff);
+        if (!spec.Border) edit->setFrameShape(QFrame::NoFrame);
+        connect(edit, &QPlainTextEdit::textChanged, this, [this, edit, &field] {
+          if (model_ == nullptr) return;
+          std::string text = fromQt(edit->toPlainText());
+          shownText_[&field] = text;
+          guard([&] { field.userSetText(std::move(text)); });
+        });
+        return edit;
+      }
+      auto* edit = new QLineEdit(toQt(field.Text()), content_);
+      edit->setReadOnly(spec.ReadOnly);
+      edit->setFrame(spec.Border);
+      edit->setAlignment(alignmentOf(spec.Alignment) | Qt::AlignVCenter);
+      if (spec.Password) edit->setEchoMode(QLineEdit::Password);
+      if (spec.LimitText > 0) edit->setMaxLength(spec.LimitText);
+      edit->setCursorPosition(0);
+      connect(edit, &QLineEdit::textEdited, this, [this, &field](const QString& text) {
+        if (model_ != nullptr) guard([&] { field.userSetText(fromQt(text)); });
+      });
+      return edit;
+    }
+    case fw::ControlKind::StaticText: {
+      auto& label = static_cast<fw::StaticText&>(control);
+      auto* widget = new QLabel(toQt(label.Text()), content_);
+      widget->setAlignment(alignmentOf(spec.Alignment) | Qt::AlignVCenter);
+      widget->setWordWrap(spec.Multiline);
+      return widget;
+    }
+    case fw::ControlKind::PopupMenu: {
+      auto& popup = static_cast<fw::PopupMenu&>(control);
+      auto* combo = new QComboBox(content_);
+      for (int row = 0; row < popup.ListCount(); ++row) combo->addItem(toQt(popup.List(row)));
+      combo->setCurrentIndex(popup.ListIndex());
+      connect(combo, &QComboBox::activated, this, [this, &popup](int row) {
+        if (model_ != nullptr) guard([&] { popup.userChoose(row); });
+      });
+      return combo;
+    }
+    case fw::ControlKind::ComboBox: {
+      auto& box = static_cast<fw::ComboBox&>(control);
+      auto* combo = new QComboBox(content_);
+      combo->setEditable(true);
+      combo->setInsertPolicy(QComboBox::NoInsert);
+      combo->setCompleter(nullptr);  // no completion while typing
+      for (int row = 0; row < box.ListCount(); ++row) combo->addItem(toQt(box.List(row)));
+      combo->setCurrentIndex(box.ListIndex());
+      combo->setEditText(toQt(box.Text()));
+      connect(combo, &QComboBox::activated, this, [this, &box](int row) {
+        if (model_ != nullptr) guard([&] { box.userChoose(row); });
+      });
+      connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, &box](const QString& text) {
+        if (model_ != nullptr) guard([&] { box.userType(fromQt(text)); });
+      });
+      connect(combo->lineEdit(), &QLineEdit::editingFinished, this, [this, &box] {
+        if (model_ != nullptr) guard([&] { box.userCommit(); });
+      });
+      return combo;
+    }
+    case fw::ControlKind::CheckBox: {
+      auto& check = static_cast<fw::CheckBox&>(control);
+      auto* widget = new QCheckBox(toQt(spec.Caption), content_);
+      widget->setChecked(check.Value());
+      connect(widget, &QCheckBox::clicked, this, [this, widget, &check] {
+        if (model_ == nullptr) return;
+        guard([&] { check.userClick(); });
+        // The model decides the state; show what it holds.
+        if (model_ != nullptr) {
+          const QSignalBlocker block(widget);
+          widget->setChecked(check.Value());
+        }
+      });
+      return widget;
+    }
+    case fw::ControlKind::PushButton: {
+      auto& button = static_cast<fw::PushButton&>(control);
+      auto* widget = new QPushButton(toQt(spec.Caption), content_);
+      widget->setDefault(spec.Default);
+      connect(widget, &QPushButton::clicked, this, [this, &button] {
+        if (model_ != nullptr) guard([&] { button.userClick(); });
+      });
+      return widget;
+    }
+    case fw::ControlKind::HTMLViewer: {
+      // An inert blank area: nothing is ever loaded into it.
+      auto* widget = new QWidget(content_);
+      widget->setAutoFillBackground(true);
+      QPalette palette = widget->palette();
+      palette.setColor(QPalette::Window, Qt::white);
+      widget->setPalette(palette);
+      return widget;
+    }
+  }
+  return new QWidget(content_);
+}
+
+QWidget* WindowView::widgetOf(const fw::Control& control) const {
+  const auto it = widgets_.find(&control);
+  return it == widgets_.end() ? nullptr : it->second;
+}
+
+void WindowView::controlChanged(fw::Control& control, fw::Property property) {
+  QWidget* widget = widgetOf(control);
+  if (widget == nullptr) return;
+  const QSignalBlocker block(widget);
+  switch (property) {
+    case fw::Property::Enabled:
+      widget->setEnabled(control.Enabled());
+      return;
+    case fw::Property::Visible:
+      widget->setVisible(control.Visible());
+      return;
+    case fw::Property::Caption:
+      return;
+    case fw::Property::Value:
+      if (auto* check = qobject_cast<QCheckBox*>(widget)) {
+        check->setChecked(static_cast<fw::CheckBox&>(control).Value());
+      }
+      return;
+    case fw::Property::Text:
+    case fw::Property::ListIndex:
+      break;
+  }
+  if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+    const QString text = toQt(static_cast<fw::EditField&>(control).Text());
+    if (line->text() != text) line->setText(text);
+  } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
+    const std::string& text = static_cast<fw::EditField&>(control).Text();
+    std::string& shown = shownText_[&control];
+    if (text == shown) return;
+    if (!shown.empty() && text.size() > shown.size() && text.compare(0, shown.size(), shown) == 0) {
+      // Only the new part goes in, so growing output costs what it adds.
+      QTextCursor cursor(plain->document());
+      cursor.movePosition(QTextCursor::End);
+      cursor.insertText(toQt(text.substr(shown.size())));
+    } else {
+      plain->setPlainText(toQt(text));
+    }
+    shown = text;
+  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setText(toQt(static_cast<fw::StaticText&>(control).Text()));
+  } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+    if (control.kind() == fw::ControlKind::ComboBox) {
+      auto& box = static_cast<fw::ComboBox&>(control);
+      combo->setCurrentIndex(box.ListIndex());
+      combo->setEditText(toQt(box.Text()));
+    } else {
+      combo->setCurrentIndex(static_cast<fw::PopupMenu&>(control).ListIndex());
+    }
+  }
+}
+
+void WindowView::titleChanged(fw::Window& window) { setWindowTitle(toQt(window.Title())); }
+
+void WindowView::refresh(fw::Control& control) {
+  if (QWidget* widget = widgetOf(control)) widget->repaint();
+}
+
+void WindowView::closeEvent(QCloseEvent* event) {
+  if (model_ != nullptr) {
+    fw::Window* model = model_;
+    guard([&] { model->Close(); });
+  }
+  event->accept();
+}
+
+void WindowView::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  applyLocks();
+}
+
+bool WindowView::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate && model_ != nullptr) {
+    fw::Runtime::current().activated(*model_);
+  }
+  return QMainWindow::event(event);
+}
+
+void WindowView::applyLocks() {
+  if (model_ == nullptr) return;
+  const int dx = content_->width() - model_->frame().Width;
+  const int dy = content_->height() - model_->frame().Height;
+  for (const auto& [control, widget] : widgets_) {
+    const fw::ControlSpec& spec = control->spec();
+    int left = spec.Left, top = spec.Top, width = spec.Width, height = spec.Height;
+    // A locked edge keeps its distance to the same edge of the window.
+    if (spec.LockRight) (spec.LockLeft ? width : left) += dx;
+    if (spec.LockBottom) (spec.LockTop ? height : top) += dy;
+    widget->setGeometry(left, top, std::max(width, 0), std::max(height, 0));
+  }
+}
+
+void WindowView::pressDefaultButton() {
+  if (model_ == nullptr) return;
+  // Return in a multi-line field is a new line, not the default button.
+  if (auto* plain = qobject_cast<QPlainTextEdit*>(QApplication::focusWidget())) {
+    if (!plain->isReadOnly()) plain->insertPlainText("\n");
+    return;
+  }
+  for (const auto& control : model_->controls()) {
+    if (control->kind() != fw::ControlKind::PushButton || !control->spec().Default) continue;
+    auto& button = static_cast<fw::PushButton&>(*control);
+    guard([&] { button.userClick(); });
+    return;
+  }
+}
+
+}  // namespace qtui

@@ -1,0 +1,52 @@
+#pragma once
+
+// The Qt window that draws one model window: a widget per control at its pixel position, the
+// menu bar, edge locks on resize. Model changes reach the widgets with their signals blocked,
+// so a change made by the program never comes back as a user action.
+
+#include <QMainWindow>
+#include <map>
+#include <string>
+
+#include "framework/window.h"
+
+class QMenuBar;
+
+namespace qtui {
+
+class WindowView : public QMainWindow, public fw::WindowObserver {
+ public:
+  explicit WindowView(fw::Window& model);
+  ~WindowView() override;
+
+  fw::Window* model() const noexcept { return model_; }
+  // The model window is gone: the view no longer reaches it and is deleted soon.
+  void detach();
+
+  // The widget that draws `control`.
+  QWidget* widgetOf(const fw::Control& control) const;
+
+  void controlChanged(fw::Control& control, fw::Property property) override;
+  void titleChanged(fw::Window& window) override;
+  void refresh(fw::Control& control) override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  bool event(QEvent* event) override;
+
+ private:
+  void buildMenuBar();
+  void buildControls();
+  QWidget* makeWidget(fw::Control& control);
+  void applyLocks();
+  void pressDefaultButton();
+
+  fw::Window* model_;
+  QWidget* content_;
+  std::map<const fw::Control*, QWidget*> widgets_;
+  // What a multi-line field showed last, so that a text that extends it appends only the rest.
+  std::map<const fw::Control*, std::string> shownText_;
+};
+
+}  // namespace qtui

@@ -1,0 +1,34 @@
+#include "startup.h"
+
+#include "app.h"
+#include "form/window1.h"
+#include "menubar1.h"
+
+namespace quillex {
+
+void InitFileTypes() {}
+
+void NewAppInstance(fw::Runtime& runtime) {
+  auto app = std::make_unique<App>();
+  app->MenuBar = MenuBar1::Instance();
+  runtime.setApplication(std::move(app));
+}
+
+void MakeDefaultView() { form::Window1::Instance(); }
+
+void StartUp(fw::Runtime& runtime) {
+  runtime.guard([&] {
+    InitFileTypes();
+    NewAppInstance(runtime);
+    MakeDefaultView();
+  });
+}
+
+int Main(fw::Runtime& runtime, const std::vector<fw::FolderItem>& documents) {
+  StartUp(runtime);
+  for (const auto& document : documents) runtime.guard([&] { runtime.openDocument(document); });
+  runtime.guard([&] { runtime.run(); });
+  return 0;
+}
+
+}  // namespace quillex

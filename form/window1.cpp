@@ -1,0 +1,76 @@
+#include "form/window1.h"
+
+#include "form/staticattr.h"
+#include "framework/runtime.h"
+#include "framework/text.h"
+
+namespace form {
+namespace {
+FormCommands& storedCommands() {
+  static FormCommands commands;
+  return commands;
+}
+}  // namespace
+
+Window1::Window1() = default;
+Window1::~Window1() = default;
+
+Window1& Window1::Instance() { return fw::implicitInstance<Window1>(); }
+
+void Window1::setCommands(FormCommands commands) { storedCommands() = std::move(commands); }
+const FormCommands& Window1::commands() { return storedCommands(); }
+
+void Window1::Layout(fw::WindowSpec& frame) {
+  frame.Width = 1009;
+  frame.Height = 709;
+  frame.MinWidth = 1005;
+  frame.MinHeight = 400;
+  frame.MaxWidth = 32000;
+  frame.MaxHeight = 32000;
+  frame.Title = "Untitled";
+  frame.Resizeable = true;
+  frame.LiveResize = true;
+  frame.CloseButton = true;
+  frame.MinimizeButton = true;
+  frame.MaximizeButton = false;
+  frame.Visible = true;
+  frame.MenuBarVisible = true;
+  frame.Composite = false;
+  // The main window shows the application's menu bar.
+  if (auto* app = fw::Runtime::current().application()) frame.MenuBar = app->MenuBar;
+}
+
+void Window1::CreateControls() {}
+
+void Window1::AddMenuHandlers() {
+  addMenuHandler("FileOpen", [this] { return FileOpen_Action(); });
+  addMenuHandler("FileSave", [this] { return FileSave_Action(); });
+  addMenuHandler("WindowsStaticAttributes", [this] { return WindowsStaticAttributes_Action(); });
+}
+
+void Window1::Event_Open() {
+  // The column separators of the device line, and its line end.
+  const std::string tab = fw::ChrB(9);
+  for (int cell : {3, 7, 9, 11, 15, 17, 19, 21, 25, 27, 29, 31}) OutputLineArray[cell] = tab;
+  LastSource = 33;
+  for (int cell : {35, 37, 39, 41, 43, 45}) OutputLineArray[cell] = tab;
+  EndOfOutLineArray = 47;
+  OutputLineArray[EndOfOutLineArray] = std::string(fw::EndOfLine);
+}
+
+bool Window1::FileOpen_Action() {
+  const auto& open = commands().fileOpen;
+  return open ? open(*this) : false;
+}
+
+bool Window1::FileSave_Action() {
+  const auto& save = commands().fileSave;
+  return save ? save(*this) : false;
+}
+
+bool Window1::WindowsStaticAttributes_Action() {
+  StaticAttr::Instance().Show();
+  return true;
+}
+
+}  // namespace form

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Fails when a source file is not formatted with .clang-format, holds a tab or a trailing blank,
+# or when code outside the Qt backend, the entry point and the Qt tests includes Qt.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+mapfile -t sources < <(git ls-files '*.cpp' '*.h')
+status=0
+if [ "${#sources[@]}" -gt 0 ]; then
+  clang-format --dry-run -Werror "${sources[@]}" || status=1
+  if grep -n -P '\t| +$' "${sources[@]}"; then
+    echo "tabs or trailing blanks above"
+    status=1
+  fi
+  if grep -n -E '#include <Q' $(printf '%s\n' "${sources[@]}" | grep -v -E '^(app/qt/|app/main\.cpp|tests/qt/)'); then
+    echo "Qt is used outside the Qt backend above"
+    status=1
+  fi
+fi
+exit $status
