@@ -109,7 +109,10 @@ void Runtime::guard(const std::function<void()>& action) noexcept {
   }
 }
 
-void Yield() { Runtime::current().backend().yieldToEventLoop(); }
+void Yield() {
+  // Without a running framework (a computation used on its own) there is nothing to yield to.
+  if (g_current != nullptr) g_current->backend().yieldToEventLoop();
+}
 
 void MsgBox(const std::string& text) { Runtime::current().backend().messageBox(text); }
 

@@ -95,7 +95,8 @@ W& implicitInstance() {
   return ref;
 }
 
-// Lets the user interface repaint during a long handler; delivers no user input.
+// Lets the user interface repaint during a long handler; delivers no user input. Does nothing
+// when no framework is running.
 void Yield();
 // Shows `text` in a modal message box.
 void MsgBox(const std::string& text);
