@@ -1,0 +1,245 @@
+// Controls, events and windows of the framework model, driven headless.
+
+#include "framework/window.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/array.h"
+#include "framework/headlessbackend.h"
+#include "framework/runtime.h"
+
+namespace {
+
+using fw::ControlKind;
+using fw::Event;
+
+// A window that records every event its controls raise, in order.
+class ProbeWindow : public fw::Window {
+ public:
+  std::vector<std::string> log;
+
+ protected:
+  void Layout(fw::WindowSpec& frame) override {
+    frame.Title = "Probe";
+    log.push_back("Layout");
+  }
+  void CreateControls() override {
+    log.push_back("CreateControls");
+    auto& field = addControl<fw::EditField>(
+        {.kind = ControlKind::EditField, .Name = "ValueEF", .Text = "10"});
+    for (int i = 0; i < 3; ++i) {
+      auto& element = addControl<fw::EditField>({.kind = ControlKind::EditField,
+                                                 .Name = "PartEF",
+                                                 .Index = i,
+                                                 .Text = "p" + std::to_string(i)});
+      element.bind(Event::TextChange,
+                   [this](int index) { log.push_back("PartEF(" + std::to_string(index) + ")"); });
+      element.bind(Event::Open, [this, &element](int index) {
+        // Every control exists before the first Open event.
+        log.push_back("Open PartEF(" + std::to_string(index) + ") sees " +
+                      get<fw::CheckBox>("OnCB").Caption());
+        (void)element;
+      });
+    }
+    auto& popup = addControl<fw::PopupMenu>({.kind = ControlKind::PopupMenu,
+                                             .Name = "SeriesPU",
+                                             .InitialValue = {"", "E6", "E12"},
+                                             .ListIndex = 2});
+    auto& combo = addControl<fw::ComboBox>({.kind = ControlKind::ComboBox,
+                                            .Name = "MakerCB",
+                                            .InitialValue = {"", "Bourns", "Yageo"},
+                                            .ListIndex = 1});
+    auto& check =
+        addControl<fw::CheckBox>({.kind = ControlKind::CheckBox, .Name = "OnCB", .Caption = "On"});
+    auto& button = addControl<fw::PushButton>(
+        {.kind = ControlKind::PushButton, .Name = "GoPB", .Caption = "Go"});
+    field.bind(Event::TextChange,
+               [this](int) { log.push_back("ValueEF " + get<fw::EditField>("ValueEF").Text()); });
+    popup.bind(Event::Change, [this](int) {
+      log.push_back("SeriesPU " + std::to_string(get<fw::PopupMenu>("SeriesPU").ListIndex()));
+    });
+    combo.bind(Event::Change, [this](int) {
+      log.push_back("MakerCB Change " + get<fw::ComboBox>("MakerCB").Text());
+    });
+    combo.bind(Event::TextChanged, [this](int) {
+      log.push_back("MakerCB TextChanged " + get<fw::ComboBox>("MakerCB").Text());
+    });
+    check.bind(Event::Action, [this](int) {
+      log.push_back(std::string("OnCB ") + (get<fw::CheckBox>("OnCB").Value() ? "on" : "off"));
+    });
+    button.bind(Event::Action, [this](int) { log.push_back("GoPB"); });
+  }
+  void AddMenuHandlers() override {
+    log.push_back("AddMenuHandlers");
+    addMenuHandler("FileOpen", [this] {
+      log.push_back("FileOpen");
+      return true;
+    });
+  }
+  void Event_Open() override { log.push_back("Event_Open"); }
+};
+
+class OtherWindow : public fw::Window {
+ protected:
+  void Layout(fw::WindowSpec& frame) override { frame.Visible = false; }
+  void CreateControls() override {}
+};
+
+class Framework : public ::testing::Test {
+ protected:
+  fw::HeadlessBackend backend;
+  fw::Runtime runtime{backend};
+};
+
+TEST_F(Framework, BuildsInOrderAndInitialValuesRaiseNothing) {
+  auto& window = fw::implicitInstance<ProbeWindow>();
+  const std::vector<std::string> expected = {
+      "Layout",
+      "CreateControls",
+      "AddMenuHandlers",
+      "Open PartEF(0) sees On",
+      "Open PartEF(1) sees On",
+      "Open PartEF(2) sees On",
+      "Event_Open",
+  };
+  EXPECT_EQ(window.log, expected);
+  EXPECT_EQ(window.get<fw::EditField>("ValueEF").Text(), "10");
+  EXPECT_EQ(window.get<fw::PopupMenu>("SeriesPU").Text(), "E12");
+  EXPECT_EQ(window.get<fw::ComboBox>("MakerCB").Text(), "Bourns");
+  ASSERT_EQ(backend.shown.size(), 1u);
+  EXPECT_EQ(backend.shown[0], &window);
+}
+
+TEST_F(Framework, SettingFromCodeRaisesTheChangeEventBeforeReturningEveryTime) {
+  auto& window = fw::implicitInstance<ProbeWindow>();
+  window.log.clear();
+  auto& field = window.get<fw::EditField>("ValueEF");
+  field.setText("47");
+  EXPECT_EQ(window.log.back(), "ValueEF 47");  // the handler saw the new text already
+  field.setText("47");                         // unchanged: raised again
+  window.get<fw::PopupMenu>("SeriesPU").setListIndex(1);
+  window.get<fw::PopupMenu>("SeriesPU").setListIndex(1);
+  window.get<fw::CheckBox>("OnCB").setValue(true);
+  window.get<fw::CheckBox>("OnCB").setValue(true);
+  window.get<fw::ComboBox>("MakerCB").setText("Yageo");
+  const std::vector<std::string> expected = {"ValueEF 47",          "ValueEF 47", "SeriesPU 1",
+                                             "SeriesPU 1",          "OnCB on",    "OnCB on",
+                                             "MakerCB Change Yageo"};
+  EXPECT_EQ(window.log, expected);
+  EXPECT_EQ(window.get<fw::ComboBox>("MakerCB").ListIndex(), 2);
+}
+
+TEST_F(Framework, UserActionsRaiseTheirOwnEvents) {
+  auto& window = fw::implicitInstance<ProbeWindow>();
+  window.log.clear();
+  auto& combo = window.get<fw::ComboBox>("MakerCB");
+  combo.userType("Vishay");
+  combo.userCommit();  // leaving the field with a new text
+  combo.userCommit();  // nothing new
+  combo.userChoose(2);
+  window.get<fw::CheckBox>("OnCB").userClick();
+  window.get<fw::CheckBox>("OnCB").userClick();
+  auto& button = window.get<fw::PushButton>("GoPB");
+  button.userClick();
+  button.setEnabled(false);
+  button.userClick();  // a disabled button does nothing
+  const std::vector<std::string> expected = {"MakerCB TextChanged Vishay",
+                                             "MakerCB Change Vishay",
+                                             "MakerCB Change Yageo",
+                                             "OnCB on",
+                                             "OnCB off",
+                                             "GoPB"};
+  EXPECT_EQ(window.log, expected);
+  EXPECT_EQ(combo.ListIndex(), 2);
+}
+
+TEST_F(Framework, ControlArraysPassTheElementIndex) {
+  auto& window = fw::implicitInstance<ProbeWindow>();
+  window.log.clear();
+  window.get<fw::EditField>("PartEF", 2).setText("x");
+  window.get<fw::EditField>("PartEF", 0).userSetText("y");
+  EXPECT_EQ(window.log, (std::vector<std::string>{"PartEF(2)", "PartEF(0)"}));
+  EXPECT_EQ(window.control("PartEF", 1).TabIndex(), 2);
+  EXPECT_THROW(window.control("PartEF", 3), fw::NilObjectException);
+  EXPECT_THROW(window.control("PartEF"), fw::NilObjectException);
+  EXPECT_THROW(window.control("Missing"), fw::NilObjectException);
+  EXPECT_THROW(window.get<fw::PopupMenu>("ValueEF"), fw::NilObjectException);
+}
+
+TEST_F(Framework, PopupIndexOutsideTheListChoosesNoRow) {
+  auto& popup = fw::implicitInstance<ProbeWindow>().get<fw::PopupMenu>("SeriesPU");
+  popup.setListIndex(7);
+  EXPECT_EQ(popup.ListIndex(), -1);
+  EXPECT_EQ(popup.Text(), "");
+  popup.setListIndex(-5);
+  EXPECT_EQ(popup.ListIndex(), -1);
+  EXPECT_EQ(popup.List(99), "");
+}
+
+TEST_F(Framework, OneImplicitInstancePerClassRebuiltFreshAfterClose) {
+  auto& first = fw::implicitInstance<ProbeWindow>();
+  EXPECT_EQ(&fw::implicitInstance<ProbeWindow>(), &first);
+  auto& other = fw::implicitInstance<OtherWindow>();
+  EXPECT_NE(static_cast<fw::Window*>(&other), static_cast<fw::Window*>(&first));
+  EXPECT_EQ(backend.shown.size(), 1u);  // the other window's frame is not visible
+  first.get<fw::EditField>("ValueEF").setText("99");
+  first.Close();
+  EXPECT_EQ(runtime.findWindow(typeid(ProbeWindow)), nullptr);
+  auto& second = fw::implicitInstance<ProbeWindow>();
+  EXPECT_EQ(second.get<fw::EditField>("ValueEF").Text(), "10");
+  EXPECT_EQ(second.log.size(), 7u);
+}
+
+TEST_F(Framework, MenuCommandsReachTheFirstWindowThatHandlesThem) {
+  auto& probe = fw::implicitInstance<ProbeWindow>();
+  auto& other = fw::implicitInstance<OtherWindow>();
+  probe.log.clear();
+  // Chosen while another window is in front, the command still reaches the window with a handler.
+  EXPECT_TRUE(runtime.dispatchMenu("FileOpen", &other));
+  EXPECT_EQ(probe.log, std::vector<std::string>{"FileOpen"});
+  EXPECT_FALSE(runtime.dispatchMenu("FileSave", &probe));
+}
+
+TEST_F(Framework, AnEscapingErrorIsShownAndTheProgramGoesOn) {
+  auto& window = fw::implicitInstance<ProbeWindow>();
+  window.get<fw::PushButton>("GoPB").bind(Event::Action, [](int) {
+    fw::Array<int> cells(2);
+    cells[3] = 1;
+  });
+  runtime.guard([&] { window.get<fw::PushButton>("GoPB").userClick(); });
+  ASSERT_EQ(backend.messages.size(), 1u);
+  EXPECT_NE(backend.messages[0].find("outside"), std::string::npos);
+  runtime.guard([] { throw 42; });
+  EXPECT_EQ(backend.messages.size(), 2u);
+}
+
+class WatchingObserver : public fw::WindowObserver {
+ public:
+  std::vector<std::string> changes;
+  void controlChanged(fw::Control& control, fw::Property property) override {
+    changes.push_back(control.Name() + " " + std::to_string(static_cast<int>(property)));
+  }
+  void titleChanged(fw::Window& window) override { changes.push_back("title " + window.Title()); }
+  void refresh(fw::Control& control) override { changes.push_back("refresh " + control.Name()); }
+};
+
+TEST_F(Framework, TheBackendHearsOfEveryChangeBeforeTheHandlerRuns) {
+  auto& window = fw::implicitInstance<ProbeWindow>();
+  WatchingObserver observer;
+  window.setObserver(&observer);
+  window.get<fw::EditField>("ValueEF").bind(Event::TextChange,
+                                            [&](int) { observer.changes.push_back("handler"); });
+  window.get<fw::EditField>("ValueEF").setText("1");
+  window.get<fw::EditField>("ValueEF").setEnabled(false);
+  window.get<fw::EditField>("ValueEF").Refresh();
+  window.setTitle("R1.txt");
+  const std::vector<std::string> expected = {"ValueEF 0", "handler", "ValueEF 3", "refresh ValueEF",
+                                             "title R1.txt"};
+  EXPECT_EQ(observer.changes, expected);
+  window.setObserver(nullptr);
+}
+
+}  // namespace
