@@ -62,11 +62,19 @@ std::optional<std::string> ReadWholeFile(const FolderItem& file, std::string* er
 }
 
 IoResult WriteFileAtomically(const FolderItem& file, const std::string& bytes) {
-  const std::filesystem::path target = file.path();
+  std::filesystem::path target = file.path();
   if (target.filename().empty()) return IoResult::failure("no file name");
   std::error_code ec;
-  if (std::filesystem::is_directory(target, ec))
-    return IoResult::failure("a folder of that name exists");
+  // Through a symbolic link the file it names is replaced, so the link stays.
+  if (std::filesystem::is_symlink(target, ec)) {
+    target = std::filesystem::weakly_canonical(target, ec);
+    if (ec) return IoResult::failure(ec.message());
+  }
+  const auto status = std::filesystem::status(target, ec);
+  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+    // A folder, a device or a pipe is never replaced by a document.
+    return IoResult::failure("not a regular file");
+  }
 
   std::filesystem::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
@@ -74,9 +82,16 @@ IoResult WriteFileAtomically(const FolderItem& file, const std::string& bytes) {
   const int fd = ::mkstemp(pattern.data());
   if (fd < 0) return IoResult::failure(lastError());
 
-  // An existing file keeps its permissions; a new one gets the usual ones for a document.
+  // An existing file keeps its permissions; a new one gets those the user's umask allows.
   struct stat existing {};
-  const mode_t mode = ::stat(target.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : 0644;
+  mode_t mode = 0;
+  if (::stat(target.c_str(), &existing) == 0) {
+    mode = existing.st_mode & 07777;
+  } else {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode = 0666 & ~mask;
+  }
   // Permissions that cannot be set are no reason to lose the user's text.
   (void)::fchmod(fd, mode);
   std::string why;

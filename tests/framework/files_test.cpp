@@ -1,0 +1,139 @@
+// Files and the Mac Roman encoding.
+
+#include "framework/files.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+
+#include "framework/encoding.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A fresh folder per test, removed afterwards.
+class TempFolder : public ::testing::Test {
+ protected:
+  TempFolder() {
+    std::string pattern = (fs::temp_directory_path() / "quillex-files-XXXXXX").string();
+    folder = mkdtemp(pattern.data());
+  }
+  ~TempFolder() override {
+    std::error_code ec;
+    fs::permissions(folder, fs::perms::owner_all, ec);
+    fs::remove_all(folder, ec);
+  }
+  static std::string slurp(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+  }
+  fs::path folder;
+};
+
+TEST(MacRoman, ConvertsOhmAndMicroBothWays) {
+  const auto encoded = fw::ToMacRoman("4.7kΩ 10µH");
+  ASSERT_TRUE(encoded);
+  EXPECT_EQ(encoded.bytes, "4.7k\xBD 10\xB5H");
+  EXPECT_EQ(fw::FromMacRoman("4.7k\xBD 10\xB5H"), "4.7kΩ 10µH");
+  EXPECT_EQ(fw::FromMacRoman("plain\tTAB\n"), "plain\tTAB\n");
+}
+
+TEST(MacRoman, RefusesWhatItCannotHold) {
+  const auto encoded = fw::ToMacRoman("1 k\xE2\x84\xA6 – 2€ ok");  // KELVIN/OHM SIGN U+2126
+  EXPECT_FALSE(encoded);
+  EXPECT_EQ(encoded.offending, "\xE2\x84\xA6");
+  EXPECT_TRUE(encoded.bytes.empty());
+  EXPECT_FALSE(fw::ToMacRoman("bad \xFF byte"));
+  EXPECT_TRUE(fw::ToMacRoman(""));
+}
+
+TEST_F(TempFolder, ReadsAWholeFileAsBytes) {
+  const fs::path path = folder / "R1.txt";
+  std::ofstream(path, std::ios::binary) << "a\r\nb\xBD\0c";
+  const auto text = fw::ReadWholeFile(fw::FolderItem(path));
+  ASSERT_TRUE(text);
+  EXPECT_EQ(*text, "a\r\nb\xBD");
+  const fw::FolderItem item(path);
+  EXPECT_EQ(item.Name(), "R1.txt");
+  EXPECT_EQ(item.Parent().path(), folder);
+  std::string why;
+  EXPECT_FALSE(fw::ReadWholeFile(fw::FolderItem(folder / "missing.txt"), &why));
+  EXPECT_FALSE(why.empty());
+  EXPECT_FALSE(fw::ReadWholeFile(fw::FolderItem(folder)));
+}
+
+TEST_F(TempFolder, WritingReplacesAFileWholeAndLeavesNoTemporaryFile) {
+  const fw::FolderItem item(folder / "out.txt");
+  ASSERT_TRUE(fw::WriteFileAtomically(item, "first"));
+  ASSERT_TRUE(fw::WriteFileAtomically(item, "second\n"));
+  EXPECT_EQ(slurp(item.path()), "second\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+}
+
+TEST_F(TempFolder, AFailedWriteLeavesTheExistingFileIntact) {
+  const fw::FolderItem item(folder / "keep.txt");
+  ASSERT_TRUE(fw::WriteFileAtomically(item, "precious"));
+  if (geteuid() != 0) {
+    // A folder that cannot take the temporary file: the write fails before touching the file.
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+    const auto result = fw::WriteFileAtomically(item, "lost");
+    EXPECT_FALSE(result);
+    EXPECT_FALSE(result.error.empty());
+    fs::permissions(folder, fs::perms::owner_all);
+    EXPECT_EQ(slurp(item.path()), "precious");
+  }
+  {
+    // A disk that takes only a few bytes (a file size limit, which binds root too): the write
+    // fails half-way and the old file stays whole.
+    struct rlimit saved {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = saved;
+    small.rlim_cur = 4;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const auto result = fw::WriteFileAtomically(item, "a text longer than four bytes");
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_FALSE(result);
+    EXPECT_FALSE(result.error.empty());
+    EXPECT_EQ(slurp(item.path()), "precious");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+  }
+  // A folder where the file should go: refused, nothing written.
+  fs::create_directory(folder / "sub");
+  EXPECT_FALSE(fw::WriteFileAtomically(fw::FolderItem(folder / "sub"), "x"));
+  // A missing folder: refused.
+  EXPECT_FALSE(fw::WriteFileAtomically(fw::FolderItem(folder / "no" / "such.txt"), "x"));
+  EXPECT_EQ(slurp(item.path()), "precious");
+}
+
+TEST_F(TempFolder, NeverReplacesADeviceAndWritesThroughALink) {
+  // A device is not a document: refused before anything is written beside it.
+  EXPECT_FALSE(fw::WriteFileAtomically(fw::FolderItem("/dev/null"), "text"));
+  EXPECT_FALSE(fs::is_regular_file("/dev/null"));
+  // A link keeps pointing at the file, which gets the new text.
+  const fw::FolderItem real(folder / "real.txt");
+  ASSERT_TRUE(fw::WriteFileAtomically(real, "old"));
+  fs::create_symlink(real.path(), folder / "link.txt");
+  ASSERT_TRUE(fw::WriteFileAtomically(fw::FolderItem(folder / "link.txt"), "new"));
+  EXPECT_TRUE(fs::is_symlink(folder / "link.txt"));
+  EXPECT_EQ(slurp(real.path()), "new");
+}
+
+TEST_F(TempFolder, AnExistingFileKeepsItsPermissions) {
+  const fw::FolderItem item(folder / "mode.txt");
+  ASSERT_TRUE(fw::WriteFileAtomically(item, "one"));
+  fs::permissions(item.path(),
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  ASSERT_TRUE(fw::WriteFileAtomically(item, "two"));
+  EXPECT_EQ(fs::status(item.path()).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+}  // namespace
