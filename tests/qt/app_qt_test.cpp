@@ -3,8 +3,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -42,6 +44,38 @@ class FailingWindow : public fw::Window {
       cells[51] = 1;
     });
   }
+};
+
+// A window with one text field and the application's menu bar.
+class FieldWindow : public fw::Window {
+ public:
+  fw::EditField* field = nullptr;
+  std::vector<std::string> changes;
+
+ protected:
+  void Layout(fw::WindowSpec& frame) override {
+    frame.Title = "Field";
+    frame.MenuBar = fw::Runtime::current().application()->MenuBar;
+  }
+  void CreateControls() override {
+    field = &addControl<fw::EditField>({.kind = fw::ControlKind::EditField,
+                                        .Name = "NameEF",
+                                        .Left = 10,
+                                        .Top = 10,
+                                        .Width = 200,
+                                        .Height = 22});
+    field->bind(fw::Event::TextChange, [this](int) { changes.push_back(field->Text()); });
+    output = &addControl<fw::EditField>({.kind = fw::ControlKind::EditField,
+                                         .Name = "OutEF",
+                                         .Left = 0,
+                                         .Top = 40,
+                                         .Width = 300,
+                                         .Height = 200,
+                                         .Multiline = true});
+  }
+
+ public:
+  fw::EditField* output = nullptr;
 };
 
 }  // namespace
@@ -94,6 +128,48 @@ class AppQtTest : public QObject {
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(shown.size(), 2);
     QVERIFY(window.isOpen());
+  }
+
+  void editMenuEditsTheFocusedFieldAndTheFormFollows() {
+    qtui::QtBackend backend;
+    fw::Runtime runtime(backend);
+    quillex::StartUp(runtime);
+    auto& window = fw::implicitInstance<FieldWindow>();
+    QMainWindow* view = backend.viewOf(window);
+    auto* edit = view->findChild<QLineEdit*>("NameEF");
+    QVERIFY(edit != nullptr);
+    view->activateWindow();
+    edit->setFocus();
+    QApplication::setActiveWindow(view);
+    QTest::keyClicks(edit, "4k7");
+    QCOMPARE(window.field->Text(), std::string("4k7"));
+    QCOMPARE(window.changes.size(), size_t{3});  // one change per key
+    view->findChild<QAction*>("EditSelectAll")->trigger();
+    view->findChild<QAction*>("EditCut")->trigger();
+    QCOMPARE(window.field->Text(), std::string());
+    view->findChild<QAction*>("EditPaste")->trigger();
+    QCOMPARE(window.field->Text(), std::string("4k7"));
+    view->findChild<QAction*>("EditUndo")->trigger();
+    QCOMPARE(window.field->Text(), std::string());
+  }
+
+  void aGrowingOutputShowsExactlyTheModelsText() {
+    qtui::QtBackend backend;
+    fw::Runtime runtime(backend);
+    quillex::StartUp(runtime);
+    auto& window = fw::implicitInstance<FieldWindow>();
+    auto* plain = backend.viewOf(window)->findChild<QPlainTextEdit*>("OutEF");
+    QVERIFY(plain != nullptr);
+    std::string text;
+    for (int line = 0; line < 50; ++line) {
+      text += "R" + std::to_string(line) + "\t4.7kΩ\n";
+      window.output->setText(text);
+    }
+    QCOMPARE(plain->toPlainText().toStdString(), text);
+    window.output->setText("other");
+    QCOMPARE(plain->toPlainText(), QString("other"));
+    window.output->setText("");
+    QCOMPARE(plain->toPlainText(), QString());
   }
 
   void closingTheMainWindowDropsItAndItComesBackFresh() {
