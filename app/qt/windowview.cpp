@@ -42,56 +42,46 @@ QString objectNameOf(const fw::Control& control) {
   return name;
 }
 
+// One text-editing command on a line or multi-line text widget.
+template <class Edit>
+void applyEdit(Edit* edit, fw::MenuRole role) {
+  switch (role) {
+    case fw::MenuRole::Undo:
+      edit->undo();
+      break;
+    case fw::MenuRole::Cut:
+      edit->cut();
+      break;
+    case fw::MenuRole::Copy:
+      edit->copy();
+      break;
+    case fw::MenuRole::Paste:
+      edit->paste();
+      break;
+    case fw::MenuRole::SelectAll:
+      edit->selectAll();
+      break;
+    case fw::MenuRole::Clear:
+      if constexpr (std::is_same_v<Edit, QLineEdit>) {
+        edit->del();
+      } else {
+        edit->textCursor().removeSelectedText();
+      }
+      break;
+    case fw::MenuRole::Command:
+    case fw::MenuRole::Quit:
+      break;
+  }
+}
+
 // The framework's text editing on the focused widget.
 void editFocused(fw::MenuRole role) {
   QWidget* focus = QApplication::focusWidget();
   if (auto* combo = qobject_cast<QComboBox*>(focus)) focus = combo->lineEdit();
   if (auto* line = qobject_cast<QLineEdit*>(focus)) {
-    switch (role) {
-      case fw::MenuRole::Undo:
-        line->undo();
-        break;
-      case fw::MenuRole::Cut:
-        line->cut();
-        break;
-      case fw::MenuRole::Copy:
-        line->copy();
-        break;
-      case fw::MenuRole::Paste:
-        line->paste();
-        break;
-      case fw::MenuRole::Clear:
-        line->del();
-        break;
-      case fw::MenuRole::SelectAll:
-        line->selectAll();
-        break;
-      default:
-        break;
-    }
+    applyEdit(line, role);
   } else if (auto* text = qobject_cast<QPlainTextEdit*>(focus)) {
-    switch (role) {
-      case fw::MenuRole::Undo:
-        text->undo();
-        break;
-      case fw::MenuRole::Cut:
-        text->cut();
-        break;
-      case fw::MenuRole::Copy:
-        text->copy();
-        break;
-      case fw::MenuRole::Paste:
-        text->paste();
-        break;
-      case fw::MenuRole::Clear:
-        text->textCursor().removeSelectedText();
-        break;
-      case fw::MenuRole::SelectAll:
-        text->selectAll();
-        break;
-      default:
-        break;
-    }
+    applyEdit(text, role);
   }
 }
 
