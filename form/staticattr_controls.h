@@ -1,0 +1,17 @@
+#pragma once
+
+// The controls of the Static Attributes window as data.
+
+#include <vector>
+
+#include "framework/control.h"
+
+namespace form {
+
+// The 57 controls of the Static Attributes window with their creation-time properties, in
+// creation order, which is also the tab order: the 27 attribute fields in their grid of six
+// columns and four rows with a label centred above each, the four URL rows, URLEF with its label
+// and the blank viewer at the bottom. No control has an event of its own.
+std::vector<fw::ControlSpec> StaticAttrControls();
+
+}  // namespace form

@@ -1,0 +1,48 @@
+// Pictures of the program's windows, drawn without a display: starts the program as usual,
+// chooses Windows > Static Attributes, and saves main-window.png and static-attributes.png into
+// the folder given as the argument (the current folder when there is none).
+
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <typeinfo>
+
+#include "form/staticattr.h"
+#include "form/window1.h"
+#include "framework/runtime.h"
+#include "qt/offscreen.h"
+#include "startup.h"
+
+namespace {
+
+bool save(const qtui::OffscreenSession& session, const fw::Window* window,
+          const std::filesystem::path& file) {
+  if (window == nullptr || !session.saveImage(*window, file.string())) {
+    std::cerr << "quillex_screenshots: cannot save " << file.string() << '\n';
+    return false;
+  }
+  std::cout << file.string() << '\n';
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qtui::OffscreenSession session(argc, argv);
+  const std::filesystem::path folder = argc > 1 ? argv[1] : ".";
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  if (error) {
+    std::cerr << "quillex_screenshots: cannot make " << folder.string() << ": " << error.message()
+              << '\n';
+    return 1;
+  }
+  fw::Runtime runtime(session.backend());
+  quillex::StartUp(runtime);
+  runtime.guard([&] { runtime.dispatchMenu("WindowsStaticAttributes", runtime.frontWindow()); });
+  const bool saved =
+      save(session, runtime.findWindow(typeid(form::Window1)), folder / "main-window.png") &&
+      save(session, runtime.findWindow(typeid(form::StaticAttr)), folder / "static-attributes.png");
+  // A message means something went wrong while the windows were built.
+  return saved && session.messageCount() == 0 ? 0 : 1;
+}
