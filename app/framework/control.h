@@ -46,21 +46,22 @@ enum class Align { Left = 0, Center = 1, Right = 2 };
 // The creation-time properties of a control: applied once when the control is made, before any
 // handler is bound. Fields that a kind does not have are ignored for it. The defaults are those
 // of a plain control of the kind: system font at its default size, enabled, visible, no locked
-// edge, an edit field with a border and a focus ring, black text on white.
+// edge, an edit field with a border and a focus ring, black text on white. Every field has an
+// initializer, so a designated initializer may name only the fields that differ.
 struct ControlSpec {
   ControlKind kind = ControlKind::StaticText;
-  std::string Name;
+  std::string Name{};
   int Index = kNoIndex;
   int Left = 0, Top = 0, Width = 0, Height = 0;
   bool LockLeft = false, LockTop = false, LockRight = false, LockBottom = false;
   bool Enabled = true;
   bool Visible = true;
-  std::string HelpTag;
+  std::string HelpTag{};
   std::string TextFont = "System";
   int TextSize = 0;  // 0: the font's default size
   bool Bold = false, Italic = false, Underline = false;
   // Edit field and static text: the text; combo box: ignored (the chosen row gives it).
-  std::string Text;
+  std::string Text{};
   Align Alignment = Align::Left;  // an edit field's Alignment, a static text's TextAlign
   bool Multiline = false;
   bool Border = true;
@@ -68,16 +69,16 @@ struct ControlSpec {
   bool Styled = false, Password = false, UseFocusRing = true, ReadOnly = false;
   bool AcceptTabs = false;
   int LimitText = 0;  // 0: no limit
-  std::string Format, Mask;
+  std::string Format{}, Mask{};
   Color TextColor{0, 0, 0};
   Color BackColor{255, 255, 255};
   // Pop-up menu and combo box: the choice list, one row per element, and the row chosen at
   // creation (-1: none).
-  std::vector<std::string> InitialValue;
+  std::vector<std::string> InitialValue{};
   int ListIndex = -1;
   bool AutoComplete = false;
   // Push button and check box.
-  std::string Caption;
+  std::string Caption{};
   bool Default = false, Cancel = false;
   bool Value = false;
 };
