@@ -11,10 +11,10 @@ namespace form {
 class Window1;
 
 struct FormCommands {
-  std::function<void(Window1&)> go;
+  std::function<void(Window1&)> go{};
   // Menu commands: return whether the command was handled.
-  std::function<bool(Window1&)> fileOpen;
-  std::function<bool(Window1&)> fileSave;
+  std::function<bool(Window1&)> fileOpen{};
+  std::function<bool(Window1&)> fileSave{};
 };
 
 }  // namespace form

@@ -40,8 +40,6 @@ void Window1::Layout(fw::WindowSpec& frame) {
   if (auto* app = fw::Runtime::current().application()) frame.MenuBar = app->MenuBar;
 }
 
-void Window1::CreateControls() {}
-
 void Window1::AddMenuHandlers() {
   addMenuHandler("FileOpen", [this] { return FileOpen_Action(); });
   addMenuHandler("FileSave", [this] { return FileSave_Action(); });
@@ -56,6 +54,10 @@ void Window1::Event_Open() {
   for (int cell : {35, 37, 39, 41, 43, 45}) OutputLineArray[cell] = tab;
   EndOfOutLineArray = 47;
   OutputLineArray[EndOfOutLineArray] = std::string(fw::EndOfLine);
+}
+
+void Window1::PushButton1_Action() {
+  if (const auto& go = commands().go) go(*this);
 }
 
 bool Window1::FileOpen_Action() {

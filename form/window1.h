@@ -47,6 +47,92 @@ class Window1 : public fw::Window {
   int ValueSuffixIndex = 0;
   std::string RefDesPrefix = "*NONE*";
 
+  // The form's controls, found by name (an element of a control array by name and index 0 to
+  // 2). Each raises the framework's NilObjectException when the window has no such control.
+  fw::PopupMenu& SeriesPU() const { return get<fw::PopupMenu>("SeriesPU"); }
+  fw::PopupMenu& ValueSuffixPU() const { return get<fw::PopupMenu>("ValueSuffixPU"); }
+  fw::EditField& StartEF() const { return get<fw::EditField>("StartEF"); }
+  fw::EditField& StopEF() const { return get<fw::EditField>("StopEF"); }
+  fw::StaticText& UnitsStartST() const { return get<fw::StaticText>("UnitsStartST"); }
+  fw::StaticText& UnitsStopST() const { return get<fw::StaticText>("UnitsStopST"); }
+  fw::EditField& LibPreEF() const { return get<fw::EditField>("LibPreEF"); }
+  fw::EditField& LibSufEF() const { return get<fw::EditField>("LibSufEF"); }
+  fw::CheckBox& PreLOCB() const { return get<fw::CheckBox>("PreLOCB"); }
+  fw::CheckBox& PrefixPNCB() const { return get<fw::CheckBox>("PrefixPNCB"); }
+  fw::EditField& ValPreEF() const { return get<fw::EditField>("ValPreEF"); }
+  fw::EditField& ValSufEF() const { return get<fw::EditField>("ValSufEF"); }
+  // Source column i (0, 1, 2).
+  fw::ComboBox& ManufCB(int i) const { return get<fw::ComboBox>("ManufCB", i); }
+  fw::EditField& PrefixEF(int i) const { return get<fw::EditField>("PrefixEF", i); }
+  fw::PopupMenu& ValFmtPU(int i) const { return get<fw::PopupMenu>("ValFmtPU", i); }
+  fw::EditField& SigDigEF(int i) const { return get<fw::EditField>("SigDigEF", i); }
+  fw::EditField& IndexStartEF(int i) const { return get<fw::EditField>("IndexStartEF", i); }
+  fw::EditField& SuffixEF(int i) const { return get<fw::EditField>("SuffixEF", i); }
+  fw::EditField& VendorEF(int i) const { return get<fw::EditField>("VendorEF", i); }
+  fw::PopupMenu& MrkPU(int i) const { return get<fw::PopupMenu>("MrkPU", i); }
+  // Area calculator row i (0, 1, 2).
+  fw::EditField& LengthEF(int i) const { return get<fw::EditField>("LengthEF", i); }
+  fw::EditField& WidthEF(int i) const { return get<fw::EditField>("WidthEF", i); }
+  fw::EditField& LengthTotEF() const { return get<fw::EditField>("LengthTotEF"); }
+  fw::EditField& WidthTotEF() const { return get<fw::EditField>("WidthTotEF"); }
+  fw::EditField& AreaEF() const { return get<fw::EditField>("AreaEF"); }
+  fw::ComboBox& RefDesPreCB() const { return get<fw::ComboBox>("RefDesPreCB"); }
+  fw::EditField& RefDesStartEF() const { return get<fw::EditField>("RefDesStartEF"); }
+  fw::ComboBox& SpiceRefDesPreCB() const { return get<fw::ComboBox>("SpiceRefDesPreCB"); }
+  fw::EditField& SpiceParamEF() const { return get<fw::EditField>("SpiceParamEF"); }
+  fw::PushButton& PushButton1() const { return get<fw::PushButton>("PushButton1"); }
+  fw::StaticText& CurrentValueST() const { return get<fw::StaticText>("CurrentValueST"); }
+  fw::StaticText& DeviceCntST() const { return get<fw::StaticText>("DeviceCntST"); }
+  fw::EditField& TestEF() const { return get<fw::EditField>("TestEF"); }
+
+  // Event handlers of the form. Those of a control array take the raising element's index.
+  // Every Change, TextChange and Action handler empties TestEF, except ManufCB_TextChanged;
+  // the Open handlers copy the controls' initial values into the template.
+  void StartEF_TextChange();
+  void StopEF_TextChange();
+  void SeriesPU_Change();
+  void ValueSuffixPU_Change();
+  void LibPreEF_TextChange();
+  void LibSufEF_TextChange();
+  void ValPreEF_TextChange();
+  void ValPreEF_Open();
+  void ValSufEF_TextChange();
+  void ValSufEF_Open();
+  void ManufCB_Change(int i);
+  void ManufCB_TextChanged(int i);
+  void ManufCB_Open(int i);
+  void PrefixEF_TextChange(int i);
+  void PrefixEF_Open(int i);
+  void ValFmtPU_Change(int i);
+  void ValFmtPU_Open(int i);
+  void SuffixEF_TextChange(int i);
+  void SuffixEF_Open(int i);
+  void VendorEF_TextChange(int i);
+  void VendorEF_Open(int i);
+  void MrkPU_Change(int i);
+  void MrkPU_Open(int i);
+  void SigDigEF_TextChange(int i);
+  void IndexStartEF_TextChange(int i);
+  void RefDesPreCB_Change();
+  void RefDesStartEF_TextChange();
+  void SpiceRefDesPreCB_Change();
+  void SpiceParamEF_TextChange();
+  void PreLOCB_Action();
+  void PrefixPNCB_Action();
+  void LengthEF_TextChange(int i);
+  void WidthEF_TextChange(int i);
+  void LengthTotEF_TextChange();
+  void WidthTotEF_TextChange();
+  void AreaEF_TextChange();
+  // Go: runs the generation command, when one is set.
+  void PushButton1_Action();
+
+  // Enables the Go button exactly when the form is complete enough for a run: the first
+  // source's manufacturer, the unit and the reference-designator prefix are filled in,
+  // 0.0001 < Start < Stop, and an index format of the first source has a significant-digit
+  // count above 0. Changes nothing else.
+  void CheckForGo();
+
   // Menu handlers.
   bool FileOpen_Action();
   bool FileSave_Action();
@@ -57,6 +143,12 @@ class Window1 : public fw::Window {
   void CreateControls() override;
   void AddMenuHandlers() override;
   void Event_Open() override;
+
+ private:
+  // Empties the output field: the form no longer matches the text it shows.
+  void resetOutput();
+  // Sums one side of the area calculator into `total` and shows the area of both totals.
+  void recalculateArea(const char* sideName, fw::EditField& total);
 };
 
 }  // namespace form

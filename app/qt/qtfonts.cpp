@@ -16,7 +16,9 @@ QFont fontFor(const fw::ControlSpec& spec) {
       font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     }
   }
-  if (spec.TextSize > 0) font.setPointSize(spec.TextSize);
+  // Sizes are typographic points of 1/72 inch laid out on a 72-dpi grid, so a point is one
+  // pixel of the window's coordinates; at Qt's 96 dpi a point size would outgrow its control.
+  if (spec.TextSize > 0) font.setPixelSize(spec.TextSize);
   font.setBold(spec.Bold);
   font.setItalic(spec.Italic);
   font.setUnderline(spec.Underline);
