@@ -18,9 +18,6 @@ class StaticAttr : public fw::Window {
  protected:
   void Layout(fw::WindowSpec& frame) override;
   void CreateControls() override;
-
- private:
-  void addOfKind(fw::ControlSpec spec);
 };
 
 }  // namespace form

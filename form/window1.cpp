@@ -21,21 +21,14 @@ void Window1::setCommands(FormCommands commands) { storedCommands() = std::move(
 const FormCommands& Window1::commands() { return storedCommands(); }
 
 void Window1::Layout(fw::WindowSpec& frame) {
-  frame.Width = 1009;
-  frame.Height = 709;
-  frame.MinWidth = 1005;
-  frame.MinHeight = 400;
-  frame.MaxWidth = 32000;
-  frame.MaxHeight = 32000;
-  frame.Title = "Untitled";
-  frame.Resizeable = true;
-  frame.LiveResize = true;
-  frame.CloseButton = true;
-  frame.MinimizeButton = true;
-  frame.MaximizeButton = false;
-  frame.Visible = true;
-  frame.MenuBarVisible = true;
-  frame.Composite = false;
+  // The framework's defaults for the rest: resizable up to 32000 x 32000, close and minimize
+  // buttons, visible with its menu bar.
+  frame = {.Width = 1009,
+           .Height = 709,
+           .MinWidth = 1005,
+           .MinHeight = 400,
+           .Title = "Untitled",
+           .MaximizeButton = false};
   // The main window shows the application's menu bar.
   if (auto* app = fw::Runtime::current().application()) frame.MenuBar = app->MenuBar;
 }

@@ -105,25 +105,6 @@ void Window1::CreateControls() {
        {TopBandControls, SourceColumnControls, RightSideControls, ActionRowAndOutputControls}) {
     std::ranges::move(area(), std::back_inserter(specs));
   }
-  const auto make = [this](fw::ControlSpec spec) -> fw::Control& {
-    switch (spec.kind) {
-      case fw::ControlKind::EditField:
-        return addControl<fw::EditField>(std::move(spec));
-      case fw::ControlKind::PopupMenu:
-        return addControl<fw::PopupMenu>(std::move(spec));
-      case fw::ControlKind::ComboBox:
-        return addControl<fw::ComboBox>(std::move(spec));
-      case fw::ControlKind::CheckBox:
-        return addControl<fw::CheckBox>(std::move(spec));
-      case fw::ControlKind::PushButton:
-        return addControl<fw::PushButton>(std::move(spec));
-      case fw::ControlKind::StaticText:
-        return addControl<fw::StaticText>(std::move(spec));
-      case fw::ControlKind::HTMLViewer:
-        break;
-    }
-    return addControl<fw::HTMLViewer>(std::move(spec));
-  };
   for (const ControlRef& ref : kCreationOrder) {
     const auto spec = std::ranges::find_if(specs, [&](const fw::ControlSpec& s) {
       return s.Name == ref.name && s.Index == ref.index;
@@ -132,7 +113,7 @@ void Window1::CreateControls() {
       throw fw::NilObjectException("No initial properties for " + std::string(ref.name));
     }
     // The initial properties are in place before any handler is bound, so they raise nothing.
-    fw::Control& control = make(std::move(*spec));
+    fw::Control& control = addControl(std::move(*spec));
     for (const Binding& binding : kWiring) {
       if (binding.name != ref.name) continue;
       control.bind(binding.event,

@@ -40,6 +40,26 @@ Control& Window::control(std::string_view name, int index) const {
   throw NilObjectException(what);
 }
 
+Control& Window::addControl(ControlSpec spec) {
+  switch (spec.kind) {
+    case ControlKind::EditField:
+      return addControl<EditField>(std::move(spec));
+    case ControlKind::PopupMenu:
+      return addControl<PopupMenu>(std::move(spec));
+    case ControlKind::ComboBox:
+      return addControl<ComboBox>(std::move(spec));
+    case ControlKind::CheckBox:
+      return addControl<CheckBox>(std::move(spec));
+    case ControlKind::PushButton:
+      return addControl<PushButton>(std::move(spec));
+    case ControlKind::StaticText:
+      return addControl<StaticText>(std::move(spec));
+    case ControlKind::HTMLViewer:
+      break;
+  }
+  return addControl<HTMLViewer>(std::move(spec));
+}
+
 void Window::adopt(std::unique_ptr<Control> control) {
   byName_.emplace(control->Name(), control.get());
   controls_.push_back(std::move(control));

@@ -24,12 +24,12 @@ struct WindowSpec {
   int Width = 300, Height = 300;
   int MinWidth = 64, MinHeight = 64;
   int MaxWidth = 32000, MaxHeight = 32000;
-  std::string Title;
+  std::string Title{};
   bool Resizeable = true, LiveResize = true;
   bool CloseButton = true, MinimizeButton = true, MaximizeButton = true;
   bool Visible = true, MenuBarVisible = true;
   bool Composite = false;
-  std::shared_ptr<fw::MenuBar> MenuBar;
+  std::shared_ptr<fw::MenuBar> MenuBar{};
 };
 
 // Receives every change of a window and its controls: the backend's view of the window.
@@ -93,8 +93,10 @@ class Window {
   virtual void AddMenuHandlers() {}
   virtual void Event_Open() {}
 
-  // Makes a control of class C from its creation-time properties and registers it; its
-  // events are bound afterwards, so the initial values raise nothing.
+  // Makes a control of the kind its creation-time properties name and registers it; its events
+  // are bound afterwards, so the initial values raise nothing.
+  Control& addControl(ControlSpec spec);
+  // The same, for a control whose class is known.
   template <class C>
   C& addControl(ControlSpec spec) {
     auto control = std::make_unique<C>(*this, std::move(spec), static_cast<int>(controls_.size()));
