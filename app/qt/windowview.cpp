@@ -18,6 +18,7 @@
 
 #include "framework/runtime.h"
 #include "qtfonts.h"
+#include "qtmenus.h"
 
 namespace qtui {
 namespace {
@@ -40,49 +41,6 @@ QString objectNameOf(const fw::Control& control) {
   QString name = toQt(control.Name());
   if (control.Index() != fw::kNoIndex) name += QString("(%1)").arg(control.Index());
   return name;
-}
-
-// One text-editing command on a line or multi-line text widget.
-template <class Edit>
-void applyEdit(Edit* edit, fw::MenuRole role) {
-  switch (role) {
-    case fw::MenuRole::Undo:
-      edit->undo();
-      break;
-    case fw::MenuRole::Cut:
-      edit->cut();
-      break;
-    case fw::MenuRole::Copy:
-      edit->copy();
-      break;
-    case fw::MenuRole::Paste:
-      edit->paste();
-      break;
-    case fw::MenuRole::SelectAll:
-      edit->selectAll();
-      break;
-    case fw::MenuRole::Clear:
-      if constexpr (std::is_same_v<Edit, QLineEdit>) {
-        edit->del();
-      } else {
-        edit->textCursor().removeSelectedText();
-      }
-      break;
-    case fw::MenuRole::Command:
-    case fw::MenuRole::Quit:
-      break;
-  }
-}
-
-// The framework's text editing on the focused widget.
-void editFocused(fw::MenuRole role) {
-  QWidget* focus = QApplication::focusWidget();
-  if (auto* combo = qobject_cast<QComboBox*>(focus)) focus = combo->lineEdit();
-  if (auto* line = qobject_cast<QLineEdit*>(focus)) {
-    applyEdit(line, role);
-  } else if (auto* text = qobject_cast<QPlainTextEdit*>(focus)) {
-    applyEdit(text, role);
-  }
 }
 
 }  // namespace
@@ -129,32 +87,9 @@ void WindowView::buildMenuBar() {
     if (auto* app = fw::Runtime::current().application()) bar = app->MenuBar;
   }
   if (!bar) return;
-  auto* menuBar = new QMenuBar(this);
-  for (int m = 0; m < bar->Count(); ++m) {
-    const fw::MenuItem& menuItem = bar->Item(m);
-    QMenu* menu = menuBar->addMenu(toQt(menuItem.Text));
-    menu->setObjectName(toQt(menuItem.Name));
-    for (int i = 0; i < menuItem.Count(); ++i) {
-      const fw::MenuItem& item = menuItem.Item(i);
-      if (item.isSeparator()) {
-        menu->addSeparator()->setObjectName(toQt(item.Name));
-        continue;
-      }
-      QAction* action = menu->addAction(toQt(item.Text));
-      action->setObjectName(toQt(item.Name));
-      action->setShortcut(QKeySequence(shortcutText(item.KeyboardShortcut)));
-      const fw::MenuRole role = item.role();
-      const std::string name = item.Name;
-      connect(action, &QAction::triggered, this, [this, role, name] {
-        if (role != fw::MenuRole::Command && role != fw::MenuRole::Quit) {
-          editFocused(role);
-          return;
-        }
-        guard([&] { fw::Runtime::current().dispatchMenu(name, model_); });
-      });
-    }
-  }
-  setMenuBar(menuBar);
+  setMenuBar(makeMenuBar(*bar, this, [this](const std::string& itemName) {
+    guard([&] { fw::Runtime::current().dispatchMenu(itemName, model_); });
+  }));
 }
 
 void WindowView::buildControls() {
