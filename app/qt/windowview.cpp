@@ -1,6 +1,5 @@
 #include "windowview.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -11,7 +10,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTextCursor>
