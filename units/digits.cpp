@@ -32,11 +32,12 @@ std::optional<ValueDigits> valueDigits(double value) {
 int suffixIndex(double d, int offset) { return d < 0 ? 0 : toInt(d + offset); }
 
 std::string paddedDigits(const ValueDigits& v, double start, double count) {
-  // No code is longer than a few characters; the bound keeps absurd digit counts from building
-  // huge texts.
-  const double zeros = fw::Min(fw::Min(fw::Max(0, 1 - start), fw::Max(0, count)), 128);
+  // No code is longer than a few characters; bounding the length (not just the zeros) keeps
+  // absurd digit counts from building huge texts without moving a digit out of its place.
+  const double length = fw::Min(count, 128);
+  const double zeros = fw::Min(fw::Max(0, 1 - start), fw::Max(0, length));
   return std::string(static_cast<size_t>(toInt(zeros)), '0') +
-         fw::Mid("00" + v.s, toInt(fw::Max(1, start)), toInt(count - zeros));
+         fw::Mid("00" + v.s, toInt(fw::Max(1, start)), toInt(length - zeros));
 }
 
 std::string rForm(const ValueDigits& v, int n, int cut) {

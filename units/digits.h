@@ -33,9 +33,9 @@ double decadeExponent(double value);
 // element 0 for a negative exponent.
 int suffixIndex(double d, int offset);
 
-// `count` characters of "00" + the digit string from 1-based position `start`, reading every
-// position before the text as a "0": a value many decades below a code's letter or point keeps
-// all the zeros that put its digits in place. Nothing outside the text is read.
+// `count` characters (at most 128) of "00" + the digit string from 1-based position `start`,
+// reading every position before the text as a "0": a value many decades below a code's letter
+// or point keeps all the zeros that put its digits in place. Nothing outside the text is read.
 std::string paddedDigits(const ValueDigits& v, double start, double count);
 
 // The R form with digit count `n`, cut to `cut` characters: the integer digits, "R" where the

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace {
 
@@ -65,6 +66,14 @@ TEST(ValueDigits, RForms) {
     ASSERT_TRUE(v.has_value());
     EXPECT_EQ(units::rForm(*v, c.n, c.cut), c.rForm) << c.value;
     EXPECT_EQ(units::leadingZeroRForm(*v, c.n, c.cut), c.leadingZero) << c.value;
+  }
+  // With an absurd digit count the text is cut short, but never shows a digit out of its place:
+  // 4.7 x 10^-200 has nearly 200 zeros ahead of its digits.
+  const auto tiny = valueDigits(4.7e-200);
+  ASSERT_TRUE(tiny.has_value());
+  for (const std::string& code :
+       {units::rForm(*tiny, 1000, 1001), units::leadingZeroRForm(*tiny, 1000, 1001)}) {
+    EXPECT_EQ(code.substr(code.find('R') + 1).find_first_not_of('0'), std::string::npos) << code;
   }
 }
 

@@ -30,7 +30,7 @@ TEST(UnitTable, RowsInstallTheirSizesAndPrefixes) {
   UnitTable t;
   InstallUnitRow(t, 1);
   EXPECT_EQ(t.UnitMultiplier, 1.0);
-  EXPECT_EQ(t.UnitsSuffix, "Ω");
+  EXPECT_EQ(t.UnitsSuffix, "\u03A9");  // Greek capital omega, not the ohm sign U+2126
   EXPECT_EQ(t.DecadeDelta.size(), 27);
   EXPECT_EQ(t.DecadeDelta[26], 24);
   EXPECT_EQ(t.SuffixTxt.size(), 22);
@@ -62,7 +62,7 @@ TEST(UnitTable, RowsInstallTheirSizesAndPrefixes) {
   EXPECT_EQ(t.DecadeDelta[5], 6);
   EXPECT_EQ(t.DecadeDelta[11], 12);
   EXPECT_EQ(t.SuffixTxt[5], "p");
-  EXPECT_EQ(t.SuffixTxt[6], "µ");
+  EXPECT_EQ(t.SuffixTxt[6], "\u00B5");  // the micro sign, not the Greek small mu U+03BC
   EXPECT_EQ(t.SpiceSuffixTxt[6], "u");
 
   InstallUnitRow(t, 5);
