@@ -6,9 +6,8 @@
 namespace form {
 namespace {
 
-// Smaller start values are below every unit table's first decade.
+// Go rejects a start value below this one as too small; the button waits for one above it.
 constexpr double kSmallestStart = 0.0001;
-constexpr int kFirstIndexFormat = 13;
 
 bool readyForGo(const Window1& w) {
   // An empty text means nothing chosen; blanks count as filled in.

@@ -14,6 +14,10 @@ namespace form {
 
 // Cells of OutputLineArray: 51 cells, 0 to 50.
 inline constexpr int kTemplateLastCell = 50;
+// The index formats: the rows of ValFmtPU that print the column's running index number instead
+// of coding the value; they alone use the column's SigDigEF and IndexStartEF.
+inline constexpr int kFirstIndexFormat = 13;
+inline constexpr int kLastIndexFormat = 16;
 
 class Window1 : public fw::Window {
  public:

@@ -18,11 +18,16 @@ constexpr int kTotalsTop = kRowTop + 3 * kRowPitch + 2;
 constexpr int kAreaTop = kTotalsTop + kRowPitch;
 
 // clang-format off
-// A bold sign of the calculator's arithmetic ("+", "x", "=").
-fw::ControlSpec sign(const char* name, const char* text, int left, int top, int width = 20) {
-  return {.kind = StaticText, .Name = name, .Left = left, .Top = top, .Width = width,
-          .Height = kFieldHeight, .TextSize = 16, .Bold = true, .Text = text,
-          .Alignment = Align::Center};
+// A bold sign of the calculator's arithmetic ("+", "x", "="), left-aligned like every label: its
+// box is as wide as the sign, so placing the box places the sign.
+constexpr int kSignWidth = 16;
+constexpr int kSignLeft = kLengthLeft - kSignWidth - 3;  // in front of the length column
+constexpr int kWidthSignLeft = kWidthLeft - kSignWidth - 3;
+constexpr int kTimesLeft = (kLengthLeft + kFieldWidth + kWidthLeft - kSignWidth) / 2;
+
+fw::ControlSpec sign(const char* name, const char* text, int left, int top) {
+  return {.kind = StaticText, .Name = name, .Left = left, .Top = top, .Width = kSignWidth,
+          .Height = kFieldHeight, .TextSize = 16, .Bold = true, .Text = text};
 }
 
 fw::ControlSpec calculatorField(const char* name, int row, int left) {
@@ -40,18 +45,17 @@ std::vector<fw::ControlSpec> RightSideControls() {
        .Height = 28, .TextSize = 18, .Bold = true, .Text = "Area Calculator",
        .Alignment = Align::Center},
       // A "+" in front of the second and third row of each column.
-      sign("StaticText32", "+", kLengthLeft - 22, kRowTop + kRowPitch),
-      sign("StaticText33", "+", kLengthLeft - 22, kRowTop + 2 * kRowPitch),
-      sign("StaticText35", "+", kWidthLeft - 22, kRowTop + kRowPitch),
-      sign("StaticText34", "+", kWidthLeft - 22, kRowTop + 2 * kRowPitch),
+      sign("StaticText32", "+", kSignLeft, kRowTop + kRowPitch),
+      sign("StaticText33", "+", kSignLeft, kRowTop + 2 * kRowPitch),
+      sign("StaticText35", "+", kWidthSignLeft, kRowTop + kRowPitch),
+      sign("StaticText34", "+", kWidthSignLeft, kRowTop + 2 * kRowPitch),
       // The totals are the calculator's own: the user edits the rows above them.
       {.kind = EditField, .Name = "LengthTotEF", .Left = kLengthLeft, .Top = kTotalsTop,
        .Width = kFieldWidth, .Height = kFieldHeight, .Enabled = false},
-      sign("StaticText36", "x", kLengthLeft + kFieldWidth, kTotalsTop,
-           kWidthLeft - kLengthLeft - kFieldWidth),
+      sign("StaticText36", "x", kTimesLeft, kTotalsTop),
       {.kind = EditField, .Name = "WidthTotEF", .Left = kWidthLeft, .Top = kTotalsTop,
        .Width = kFieldWidth, .Height = kFieldHeight, .Enabled = false},
-      sign("StaticText37", "=", kLengthLeft - 22, kAreaTop),
+      sign("StaticText37", "=", kSignLeft, kAreaTop),
       {.kind = EditField, .Name = "AreaEF", .Left = kLengthLeft, .Top = kAreaTop,
        .Width = kFieldWidth, .Height = kFieldHeight},
       {.kind = StaticText, .Name = "StaticText38", .Left = kLengthLeft + kFieldWidth + 6,

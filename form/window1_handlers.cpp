@@ -6,10 +6,8 @@
 namespace form {
 namespace {
 
-// The value formats that print the column's running index instead of coding the value.
-constexpr int kFirstIndexFormat = 13;
-constexpr int kLastIndexFormat = 16;
-constexpr int kLastCodingFormat = 12;
+// The rows below the index formats code the value.
+constexpr int kLastCodingFormat = kFirstIndexFormat - 1;
 // The test series, which fills the form with a preset range of its own.
 constexpr int kTestSeriesRow = 7;
 constexpr int kTestSeriesUnitRow = 4;  // "pF, µF, F"

@@ -7,6 +7,8 @@ namespace {
 TEST_F(Window1Test, EachUnitShowsItsLabelAndEnablesStartAndStop) {
   const char* labels[] = {"", "Ω", "mΩ", "pF", "pF", "µH", "none", "V"};
   const double multipliers[] = {0, 1, 1000, 1, 1, 1, 1, 1};
+  // Milliohms are labelled as such, but value texts name the ohm.
+  const char* suffixes[] = {"", "Ω", "Ω", "F", "F", "H", "", "V"};
   for (int row = 1; row <= 7; ++row) {
     w.ValueSuffixPU().userChoose(row);
     EXPECT_EQ(w.ValueSuffixIndex, row);
@@ -15,8 +17,8 @@ TEST_F(Window1Test, EachUnitShowsItsLabelAndEnablesStartAndStop) {
     EXPECT_TRUE(w.UnitsStartST().Visible() && w.UnitsStopST().Visible());
     EXPECT_TRUE(w.StartEF().Enabled() && w.StopEF().Enabled());
     EXPECT_EQ(w.Units.UnitMultiplier, multipliers[row]);
+    EXPECT_EQ(w.Units.UnitsSuffix, suffixes[row]);
   }
-  EXPECT_EQ(w.Units.UnitsSuffix, "V");
 }
 
 TEST_F(Window1Test, BlankUnitHidesLabelsAndKeepsTheTables) {
@@ -44,12 +46,16 @@ TEST_F(Window1Test, NoUnitRowShowsOldLabelsAndInstallsNothing) {
   fillInForGo();
   w.ValueSuffixPU().userChoose(2);
   w.ValueSuffixPU().userChoose(0);
+  w.TestEF().setText("output");
+  w.PushButton1().setEnabled(true);  // as a check before the unit went would have left it
   w.ValueSuffixPU().setListIndex(-1);
   EXPECT_EQ(w.ValueSuffixIndex, -1);
   EXPECT_TRUE(w.UnitsStartST().Visible());
   EXPECT_EQ(w.UnitsStopST().Text(), "mΩ");
   EXPECT_TRUE(w.StopEF().Enabled());
   EXPECT_EQ(w.Units.UnitMultiplier, 1000.0);
+  EXPECT_EQ(w.TestEF().Text(), "");
+  // The form is checked again, and no unit text means no Go.
   EXPECT_FALSE(goEnabled());
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -54,40 +56,120 @@ TEST_F(Window1Test, HundredControlsInCreationAndTabOrder) {
   EXPECT_EQ(w.controls().size(), 100u);
 }
 
-TEST_F(Window1Test, SeventyOneBindingsAndNoneOnLabelsOrOutput) {
+// The events bound on each control (every element of an array alike); no other control has one.
+// clang-format off
+const std::map<std::string, std::set<Event>> kBoundEvents = {
+    {"StartEF", {Event::TextChange}}, {"StopEF", {Event::TextChange}},
+    {"PrefixEF", {Event::TextChange, Event::Open}}, {"ValFmtPU", {Event::Change, Event::Open}},
+    {"SuffixEF", {Event::TextChange, Event::Open}}, {"LibPreEF", {Event::TextChange}},
+    {"ManufCB", {Event::Change, Event::Open, Event::TextChanged}},
+    {"SeriesPU", {Event::Change}}, {"ValueSuffixPU", {Event::Change}},
+    {"PushButton1", {Event::Action}}, {"LibSufEF", {Event::TextChange}},
+    {"ValPreEF", {Event::TextChange, Event::Open}}, {"ValSufEF", {Event::TextChange, Event::Open}},
+    {"VendorEF", {Event::TextChange, Event::Open}}, {"MrkPU", {Event::Change, Event::Open}},
+    {"LengthEF", {Event::TextChange}}, {"WidthEF", {Event::TextChange}},
+    {"LengthTotEF", {Event::TextChange}}, {"WidthTotEF", {Event::TextChange}},
+    {"AreaEF", {Event::TextChange}}, {"RefDesPreCB", {Event::Change}},
+    {"PreLOCB", {Event::Action}}, {"RefDesStartEF", {Event::TextChange}},
+    {"SpiceRefDesPreCB", {Event::Change}}, {"SpiceParamEF", {Event::TextChange}},
+    {"SigDigEF", {Event::TextChange}}, {"IndexStartEF", {Event::TextChange}},
+    {"PrefixPNCB", {Event::Action}},
+};
+// clang-format on
+
+// Labels, the status texts and the output have none; of the combo boxes only the manufacturers
+// react to typing.
+TEST_F(Window1Test, SeventyOneBindingsEachControlExactlyItsOwn) {
   int bindings = 0;
   for (const auto& c : w.controls()) {
+    std::set<Event> bound;
     for (Event e :
          {Event::Open, Event::TextChange, Event::Change, Event::TextChanged, Event::Action}) {
-      bindings += c->isBound(e) ? 1 : 0;
-      if (c->kind() == fw::ControlKind::StaticText || c->Name() == "TestEF") {
-        EXPECT_FALSE(c->isBound(e)) << c->Name();
-      }
+      if (c->isBound(e)) bound.insert(e);
     }
+    bindings += static_cast<int>(bound.size());
+    const auto expected = kBoundEvents.find(c->Name());
+    EXPECT_EQ(bound, expected == kBoundEvents.end() ? std::set<Event>{} : expected->second)
+        << c->Name() << " " << c->Index();
   }
   EXPECT_EQ(bindings, 71);
-  // Only the manufacturers react to typing; the other combo boxes only to a choice.
-  EXPECT_TRUE(w.ManufCB(2).isBound(Event::TextChanged));
-  EXPECT_FALSE(w.RefDesPreCB().isBound(Event::TextChanged));
-  EXPECT_FALSE(w.SpiceRefDesPreCB().isBound(Event::TextChanged));
-  EXPECT_FALSE(w.LibPreEF().isBound(Event::Open));
+}
+
+// Every label and status text: its text, alignment and font. The names of a row are those of
+// the three source columns, or one control.
+struct Label {
+  const char* names;
+  const char* text;
+  fw::Align align;
+  int size;
+  bool bold;
+};
+
+TEST_F(Window1Test, LabelsWithTheirTextsAlignmentAndFont) {
+  using enum fw::Align;
+  // clang-format off
+  const Label labels[] = {
+      {"StaticText4", "E Series", Right, 0, false},
+      {"StaticText10", "Value Suffix", Right, 0, false},
+      {"StaticText1", "Start Value", Right, 0, false},
+      {"StaticText2", "Stop Value", Right, 0, false},
+      {"UnitsStartST UnitsStopST", "Units", Left, 0, false},
+      {"StaticText11", "LibName Prefix", Left, 0, false},
+      {"StaticText12", "LibName Suffix", Left, 0, false},
+      {"StaticText13", "Value Prefix", Right, 0, false},
+      {"StaticText14", "Value Suffix", Right, 0, false},
+      {"StaticText9", "Primary Source", Center, 18, true},
+      {"StaticText16", "Second Source", Center, 18, true},
+      {"StaticText18", "Third Source", Center, 18, true},
+      {"StaticText8 StaticText15 StaticText17", "Manufacturer", Center, 0, false},
+      {"StaticText5 StaticText23 StaticText26", "Prefix", Right, 0, false},
+      {"StaticText6 StaticText24 StaticText27", "Value Format", Center, 0, false},
+      {"SigDig0ST SigDig1ST SigDig2ST", "Sig Digits", Right, 0, false},
+      {"IndexStart0ST IndexStart1ST IndexStart2ST", "Start", Right, 0, false},
+      {"StaticText7 StaticText22 StaticText25", "Suffix", Right, 0, false},
+      {"StaticText19 StaticText20 StaticText21", "Vendor", Right, 0, false},
+      {"StaticText28 StaticText29 StaticText30", "Pkg Mrk", Right, 0, false},
+      {"StaticText31", "Area Calculator", Center, 18, true},
+      {"StaticText32 StaticText33 StaticText35 StaticText34", "+", Left, 16, true},
+      {"StaticText36", "x", Left, 16, true},
+      {"StaticText37", "=", Left, 16, true},
+      {"StaticText38", "mm^2", Left, 0, false},
+      {"StaticText39", "Reference Des Prefix", Center, 14, false},
+      {"StaticText40", "Starting at", Right, 0, false},
+      {"StaticText41", "Spice Ref Des", Right, 0, false},
+      {"StaticText42", "Spice Parameters", Right, 0, false},
+      {"CurrentValueST DeviceCntST", "", Left, 0, false},
+  };
+  // clang-format on
+  int count = 0;
+  for (const Label& label : labels) {
+    std::istringstream names(label.names);
+    for (std::string name; names >> name; ++count) {
+      const auto& text = w.get<fw::StaticText>(name);
+      EXPECT_EQ(text.Text(), label.text) << name;
+      EXPECT_EQ(text.spec().Alignment, label.align) << name;
+      EXPECT_EQ(text.spec().TextFont, "System") << name;
+      EXPECT_EQ(text.spec().TextSize, label.size) << name;
+      EXPECT_EQ(text.spec().Bold, label.bold) << name;
+    }
+  }
+  int staticTexts = 0;
+  for (const auto& c : w.controls()) staticTexts += c->kind() == fw::ControlKind::StaticText;
+  EXPECT_EQ(count, staticTexts);
 }
 
 TEST_F(Window1Test, StartsWithTheDefaultsAndGoDisabled) {
-  EXPECT_FALSE(w.PushButton1().Enabled());
   EXPECT_TRUE(w.PushButton1().spec().Default);
+  EXPECT_FALSE(w.PushButton1().spec().Cancel);
   EXPECT_EQ(w.PushButton1().Caption(), "Go");
-  EXPECT_FALSE(w.StartEF().Enabled() || w.StopEF().Enabled());
   EXPECT_EQ(w.StartEF().Text(), "10");
   EXPECT_EQ(w.StopEF().Text(), "1.0e06");
-  EXPECT_FALSE(w.UnitsStartST().Visible() || w.UnitsStopST().Visible());
-  EXPECT_EQ(w.UnitsStopST().Text(), "Units");
   EXPECT_EQ(w.ValueSuffixPU().ListIndex(), 0);
   EXPECT_EQ(w.SeriesPU().Text(), "E96");
   const char* manufacturers[] = {"Bourns", "Stackpole", "NIC Components"};
   const int formats[] = {1, 0, 1};
   for (int i = 0; i < 3; ++i) {
-    EXPECT_FALSE(w.SigDigEF(i).Enabled() || w.IndexStartEF(i).Enabled()) << i;
+    EXPECT_EQ(w.SigDigEF(i).Text(), "");
     EXPECT_EQ(w.IndexStartEF(i).Text(), "1");
     EXPECT_EQ(w.ManufCB(i).Text(), manufacturers[i]);
     EXPECT_EQ(w.ValFmtPU(i).ListIndex(), formats[i]);
@@ -97,12 +179,38 @@ TEST_F(Window1Test, StartsWithTheDefaultsAndGoDisabled) {
   EXPECT_EQ(w.ValSufEF().Text(), " 1%");
   EXPECT_EQ(w.SuffixEF(1).Text(), " 1%R");
   EXPECT_EQ(w.PrefixEF(1).Text(), "RMCF1/10 ");
-  EXPECT_EQ(w.SuffixEF(2).spec().HelpTag, "TR10F");
-  EXPECT_FALSE(w.LengthTotEF().Enabled() || w.WidthTotEF().Enabled());
   EXPECT_EQ(w.RefDesPreCB().Text(), "");
-  EXPECT_EQ(w.get<fw::StaticText>("StaticText9").spec().TextSize, 18);
-  EXPECT_EQ(w.TestEF().spec().TextFont, "Monaco");
-  EXPECT_EQ(w.TestEF().spec().TextSize, 10);
+  EXPECT_EQ(w.SpiceRefDesPreCB().Text(), "");
+  EXPECT_EQ(w.RefDesStartEF().Text(), "1");
+  EXPECT_FALSE(w.PreLOCB().Value() || w.PrefixPNCB().Value());
+  EXPECT_EQ(w.PreLOCB().Caption(), "Prepend Lib Organizer");
+  EXPECT_EQ(w.PrefixPNCB().Caption(), "Prefix with Part Number");
+  const fw::ControlSpec& output = w.TestEF().spec();
+  EXPECT_TRUE(output.Multiline && !output.ReadOnly && !output.AcceptTabs);
+  EXPECT_EQ(output.TextFont, "Monaco");
+  EXPECT_EQ(output.TextSize, 10);
+  EXPECT_EQ(w.TestEF().Text(), "");
+}
+
+// Disabled: Start and Stop until a unit is chosen, the index fields, the calculator's totals and
+// Go; hidden: the two unit labels. One help tag; every other control has the system font.
+TEST_F(Window1Test, OnlyTheNamedControlsStartDisabledHiddenOrTagged) {
+  const std::set<std::string> disabled = {"StartEF",     "StopEF",     "SigDigEF",   "IndexStartEF",
+                                          "LengthTotEF", "WidthTotEF", "PushButton1"};
+  for (const auto& c : w.controls()) {
+    const fw::ControlSpec& s = c->spec();
+    SCOPED_TRACE(s.Name + " " + std::to_string(s.Index));
+    EXPECT_EQ(c->Enabled(), !disabled.contains(s.Name));
+    EXPECT_EQ(c->Visible(), s.Name != "UnitsStartST" && s.Name != "UnitsStopST");
+    EXPECT_EQ(s.HelpTag, s.Name == "SuffixEF" && s.Index == 2 ? "TR10F" : "");
+    EXPECT_FALSE(s.Italic || s.Underline);
+    if (c->kind() == fw::ControlKind::StaticText || s.Name == "TestEF") continue;
+    EXPECT_EQ(s.TextFont, "System");
+    EXPECT_EQ(s.TextSize, 0);
+    EXPECT_FALSE(s.Bold);
+    EXPECT_FALSE(s.Multiline);
+    EXPECT_EQ(s.Alignment, fw::Align::Left);
+  }
 }
 
 // Only the output follows the window's size; the other controls lie inside the window, above

@@ -78,49 +78,55 @@ struct Edit {
   const char* what;
   std::function<void(form::Window1&)> act;
   bool resets;
+  bool checksGo;
 };
 
-TEST_F(Window1Test, EditsEmptyTheOutputExceptTypingAManufacturer) {
+// Every edit keeps the form ready for Go, so a handler that checks the form enables the button
+// that the test disabled before the edit; one that does not leaves it disabled.
+TEST_F(Window1Test, EditsEmptyTheOutputAndSomeCheckTheFormForGo) {
   using W = form::Window1;
   // clang-format off
   const Edit edits[] = {
-      {"Start", [](W& f) { f.StartEF().userSetText("12"); }, true},
-      {"Stop", [](W& f) { f.StopEF().userSetText("120"); }, true},
-      {"series", [](W& f) { f.SeriesPU().userChoose(2); }, true},
-      {"unit", [](W& f) { f.ValueSuffixPU().userChoose(3); }, true},
-      {"lib prefix", [](W& f) { f.LibPreEF().userSetText("A"); }, true},
-      {"lib suffix", [](W& f) { f.LibSufEF().userSetText("B"); }, true},
-      {"value prefix", [](W& f) { f.ValPreEF().userSetText("C"); }, true},
-      {"value suffix", [](W& f) { f.ValSufEF().userSetText("D"); }, true},
-      {"manufacturer chosen", [](W& f) { f.ManufCB(1).userChoose(5); }, true},
-      {"manufacturer committed", [](W& f) { f.ManufCB(2).userType("X"); f.ManufCB(2).userCommit(); }, true},
-      {"manufacturer typed", [](W& f) { f.ManufCB(0).userType("Vishay"); }, false},
-      {"part prefix", [](W& f) { f.PrefixEF(2).userSetText("E"); }, true},
-      {"value format", [](W& f) { f.ValFmtPU(1).userChoose(4); }, true},
-      {"part suffix", [](W& f) { f.SuffixEF(0).userSetText("F"); }, true},
-      {"vendor", [](W& f) { f.VendorEF(1).userSetText("G"); }, true},
-      {"marking", [](W& f) { f.MrkPU(2).userChoose(1); }, true},
-      {"sig digits", [](W& f) { f.SigDigEF(2).userSetText("3"); }, true},
-      {"index start", [](W& f) { f.IndexStartEF(1).userSetText("5"); }, true},
-      {"ref des chosen", [](W& f) { f.RefDesPreCB().userChoose(2); }, true},
-      {"ref des typed", [](W& f) { f.RefDesPreCB().userType("Q"); }, false},
-      {"ref des start", [](W& f) { f.RefDesStartEF().userSetText("7"); }, true},
-      {"spice prefix chosen", [](W& f) { f.SpiceRefDesPreCB().userChoose(1); }, true},
-      {"spice prefix typed", [](W& f) { f.SpiceRefDesPreCB().userType("X"); }, false},
-      {"spice parameters", [](W& f) { f.SpiceParamEF().userSetText("TC=0"); }, true},
-      {"organizer option", [](W& f) { f.PreLOCB().userClick(); }, true},
-      {"part number option", [](W& f) { f.PrefixPNCB().userClick(); }, true},
-      {"length", [](W& f) { f.LengthEF(2).userSetText("1"); }, true},
-      {"width", [](W& f) { f.WidthEF(0).userSetText("1"); }, true},
-      {"length total", [](W& f) { f.LengthTotEF().setText("4"); }, true},
-      {"width total", [](W& f) { f.WidthTotEF().setText("4"); }, true},
-      {"area", [](W& f) { f.AreaEF().userSetText("16"); }, true},
+      {"Start", [](W& f) { f.StartEF().userSetText("12"); }, true, true},
+      {"Stop", [](W& f) { f.StopEF().userSetText("120"); }, true, true},
+      {"series", [](W& f) { f.SeriesPU().userChoose(2); }, true, false},
+      {"unit", [](W& f) { f.ValueSuffixPU().userChoose(3); }, true, true},
+      {"lib prefix", [](W& f) { f.LibPreEF().userSetText("A"); }, true, false},
+      {"lib suffix", [](W& f) { f.LibSufEF().userSetText("B"); }, true, false},
+      {"value prefix", [](W& f) { f.ValPreEF().userSetText("C"); }, true, false},
+      {"value suffix", [](W& f) { f.ValSufEF().userSetText("D"); }, true, false},
+      {"manufacturer chosen", [](W& f) { f.ManufCB(1).userChoose(5); }, true, true},
+      {"manufacturer committed", [](W& f) { f.ManufCB(2).userType("X"); f.ManufCB(2).userCommit(); }, true, true},
+      {"manufacturer typed", [](W& f) { f.ManufCB(0).userType("Vishay"); }, false, false},
+      {"part prefix", [](W& f) { f.PrefixEF(2).userSetText("E"); }, true, false},
+      {"value format", [](W& f) { f.ValFmtPU(1).userChoose(4); }, true, true},
+      {"part suffix", [](W& f) { f.SuffixEF(0).userSetText("F"); }, true, false},
+      {"vendor", [](W& f) { f.VendorEF(1).userSetText("G"); }, true, false},
+      {"marking", [](W& f) { f.MrkPU(2).userChoose(1); }, true, false},
+      {"sig digits", [](W& f) { f.SigDigEF(2).userSetText("3"); }, true, true},
+      {"index start", [](W& f) { f.IndexStartEF(1).userSetText("5"); }, true, false},
+      {"ref des chosen", [](W& f) { f.RefDesPreCB().userChoose(2); }, true, true},
+      {"ref des typed", [](W& f) { f.RefDesPreCB().userType("Q"); }, false, false},
+      {"ref des start", [](W& f) { f.RefDesStartEF().userSetText("7"); }, true, false},
+      {"spice prefix chosen", [](W& f) { f.SpiceRefDesPreCB().userChoose(1); }, true, true},
+      {"spice prefix typed", [](W& f) { f.SpiceRefDesPreCB().userType("X"); }, false, false},
+      {"spice parameters", [](W& f) { f.SpiceParamEF().userSetText("TC=0"); }, true, false},
+      {"organizer option", [](W& f) { f.PreLOCB().userClick(); }, true, false},
+      {"part number option", [](W& f) { f.PrefixPNCB().userClick(); }, true, false},
+      {"length", [](W& f) { f.LengthEF(2).userSetText("1"); }, true, false},
+      {"width", [](W& f) { f.WidthEF(0).userSetText("1"); }, true, false},
+      {"length total", [](W& f) { f.LengthTotEF().setText("4"); }, true, false},
+      {"width total", [](W& f) { f.WidthTotEF().setText("4"); }, true, false},
+      {"area", [](W& f) { f.AreaEF().userSetText("16"); }, true, false},
   };
   // clang-format on
+  fillInForGo();
   for (const Edit& edit : edits) {
     w.TestEF().userSetText("R1\tresult");
+    w.PushButton1().setEnabled(false);
     edit.act(w);
     EXPECT_EQ(w.TestEF().Text(), edit.resets ? "" : "R1\tresult") << edit.what;
+    EXPECT_EQ(goEnabled(), edit.checksGo) << edit.what;
   }
 }
 
