@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "app.h"
-#include "form/staticattr.h"
 #include "form/window1.h"
 #include "framework/headlessbackend.h"
 #include "menubar1.h"
@@ -66,21 +65,6 @@ TEST_F(Started, TheTemplateHoldsItsSeparatorsAndLineEndOnly) {
   EXPECT_EQ(form::Window1::Zeros.size(), 110u);
   EXPECT_EQ(form::Window1::EIA0603codes, "YXABCDEF");
   EXPECT_EQ(form::Window1::Letters.size(), 26u);
-}
-
-TEST_F(Started, StaticAttributesOpensOneWindowHoweverOftenItIsChosen) {
-  EXPECT_EQ(runtime.findWindow(typeid(form::StaticAttr)), nullptr);
-  EXPECT_TRUE(runtime.dispatchMenu("WindowsStaticAttributes", &main()));
-  auto* first = runtime.findWindow(typeid(form::StaticAttr));
-  ASSERT_NE(first, nullptr);
-  EXPECT_EQ(first->Title(), "Static Attributes");
-  EXPECT_EQ(first->frame().Width, 876);
-  EXPECT_EQ(first->frame().Height, 650);
-  EXPECT_FALSE(first->frame().Resizeable);
-  EXPECT_TRUE(runtime.dispatchMenu("WindowsStaticAttributes", first));
-  EXPECT_EQ(runtime.findWindow(typeid(form::StaticAttr)), first);
-  EXPECT_EQ(runtime.windows().size(), 2u);
-  EXPECT_EQ(backend.shown.back(), first);  // brought to the front again
 }
 
 TEST_F(Started, QuitEndsTheEventLoop) {
