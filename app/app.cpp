@@ -17,4 +17,9 @@ void App::Event_OpenDocument(const fw::FolderItem& /*item*/) {
   form::Window1::Instance();
 }
 
+bool App::handleMenu(std::string_view itemName) {
+  if (itemName != "FileOpen") return false;
+  return form::Window1::Instance().FileOpen_Action();
+}
+
 }  // namespace quillex

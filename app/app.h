@@ -21,6 +21,9 @@ class App : public fw::Application {
   std::string FileName;
 
   void Event_OpenDocument(const fw::FolderItem& item) override;
+  // File > Open chosen while no main window is open (from the Static Attributes window): a
+  // fresh main window takes the command, as a document handed to the application would.
+  bool handleMenu(std::string_view itemName) override;
 };
 
 }  // namespace quillex

@@ -86,4 +86,21 @@ TEST_F(Started, ADocumentAfterTheMainWindowClosedOpensAFreshOne) {
   EXPECT_TRUE(fresh.hasMenuHandler("FileOpen"));
 }
 
+TEST_F(Started, FileOpenWithTheMainWindowClosedReachesAFreshOne) {
+  int opened = 0;
+  form::Window1::setCommands({.fileOpen = [&](form::Window1&) {
+    ++opened;
+    return true;
+  }});
+  main().Close();
+  EXPECT_TRUE(runtime.dispatchMenu("FileOpen", nullptr));
+  EXPECT_EQ(opened, 1);
+  ASSERT_EQ(runtime.windows().size(), 1u);
+  // Saving needs the output of a main window: with none open there is nothing to save.
+  main().Close();
+  EXPECT_FALSE(runtime.dispatchMenu("FileSave", nullptr));
+  EXPECT_TRUE(runtime.windows().empty());
+  form::Window1::setCommands({});
+}
+
 }  // namespace
