@@ -21,7 +21,7 @@ void StaticAttr::Layout(fw::WindowSpec& frame) {
 
 void StaticAttr::CreateControls() {
   // No event is bound: the window only holds values that Go reads and the reader sets.
-  for (fw::ControlSpec& spec : StaticAttrControls()) addControl(std::move(spec));
+  for (fw::ControlSpec& props : StaticAttrControls()) addControl(std::move(props));
 }
 
 }  // namespace form

@@ -73,36 +73,36 @@ ControlSpec editField(std::string name, Box box) {
 
 ControlSpec label(std::string name, std::string text, Box box,
                   fw::Align align = fw::Align::Center) {
-  ControlSpec spec = placed(ControlKind::StaticText, std::move(name), box);
-  spec.Text = std::move(text);
-  spec.Alignment = align;
-  return spec;
+  ControlSpec props = placed(ControlKind::StaticText, std::move(name), box);
+  props.Text = std::move(text);
+  props.Alignment = align;
+  return props;
 }
 
 // The choice list's first row is chosen, so its text is the initial value.
 ControlSpec comboBox(std::string name, Box box, std::vector<std::string> rows) {
-  ControlSpec spec = placed(ControlKind::ComboBox, std::move(name), box);
-  spec.InitialValue = std::move(rows);
-  spec.ListIndex = 0;
-  return spec;
+  ControlSpec props = placed(ControlKind::ComboBox, std::move(name), box);
+  props.InitialValue = std::move(rows);
+  props.ListIndex = 0;
+  return props;
 }
 
 ControlSpec urlButton(std::string name, std::string caption, int row) {
-  ControlSpec spec = placed(ControlKind::PushButton, std::move(name), urlRow(kUrlButton, row));
-  spec.Caption = std::move(caption);
-  return spec;
+  ControlSpec props = placed(ControlKind::PushButton, std::move(name), urlRow(kUrlButton, row));
+  props.Caption = std::move(caption);
+  return props;
 }
 
-ControlSpec lockedToBottom(ControlSpec spec) {
-  spec.LockBottom = true;
-  return spec;
+ControlSpec lockedToBottom(ControlSpec props) {
+  props.LockBottom = true;
+  return props;
 }
 
 // The viewer follows the window's left, right and bottom edges.
 ControlSpec viewer(std::string name, Box box) {
-  ControlSpec spec = lockedToBottom(placed(ControlKind::HTMLViewer, std::move(name), box));
-  spec.LockLeft = spec.LockRight = true;
-  return spec;
+  ControlSpec props = lockedToBottom(placed(ControlKind::HTMLViewer, std::move(name), box));
+  props.LockLeft = props.LockRight = true;
+  return props;
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ fw::ControlSpec calculatorField(const char* name, int row, int left) {
 
 std::vector<fw::ControlSpec> RightSideControls() {
   // clang-format off
-  std::vector<fw::ControlSpec> specs = {
+  std::vector<fw::ControlSpec> allProps = {
       {.kind = StaticText, .Name = "StaticText31", .Left = 709, .Top = 98, .Width = 291,
        .Height = 28, .TextSize = 18, .Bold = true, .Text = "Area Calculator",
        .Alignment = Align::Center},
@@ -81,10 +81,10 @@ std::vector<fw::ControlSpec> RightSideControls() {
   };
   // clang-format on
   for (int row = 0; row < 3; ++row) {
-    specs.push_back(calculatorField("LengthEF", row, kLengthLeft));
-    specs.push_back(calculatorField("WidthEF", row, kWidthLeft));
+    allProps.push_back(calculatorField("LengthEF", row, kLengthLeft));
+    allProps.push_back(calculatorField("WidthEF", row, kWidthLeft));
   }
-  return specs;
+  return allProps;
 }
 
 }  // namespace form::window1

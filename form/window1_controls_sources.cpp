@@ -73,7 +73,7 @@ fw::ControlSpec above(const std::string& name, const char* text, int left, int t
           .Alignment = Align::Center};
 }
 
-void addColumn(std::vector<fw::ControlSpec>& specs, int i) {
+void addColumn(std::vector<fw::ControlSpec>& allProps, int i) {
   const SourceColumn& c = kColumns[i];
   const int x = kFirstLeft + i * kPitch;
   // clang-format off
@@ -109,15 +109,15 @@ void addColumn(std::vector<fw::ControlSpec>& specs, int i) {
        .ListIndex = c.marking},
   };
   // clang-format on
-  specs.insert(specs.end(), std::begin(column), std::end(column));
+  allProps.insert(allProps.end(), std::begin(column), std::end(column));
 }
 
 }  // namespace
 
 std::vector<fw::ControlSpec> SourceColumnControls() {
-  std::vector<fw::ControlSpec> specs;
-  for (int i = 0; i < 3; ++i) addColumn(specs, i);
-  return specs;
+  std::vector<fw::ControlSpec> allProps;
+  for (int i = 0; i < 3; ++i) addColumn(allProps, i);
+  return allProps;
 }
 
 }  // namespace form::window1

@@ -100,20 +100,20 @@ constexpr Binding kWiring[] = {
 
 void Window1::CreateControls() {
   using namespace window1;
-  std::vector<fw::ControlSpec> specs;
+  std::vector<fw::ControlSpec> allProps;
   for (auto area :
        {TopBandControls, SourceColumnControls, RightSideControls, ActionRowAndOutputControls}) {
-    std::ranges::move(area(), std::back_inserter(specs));
+    std::ranges::move(area(), std::back_inserter(allProps));
   }
   for (const ControlRef& ref : kCreationOrder) {
-    const auto spec = std::ranges::find_if(specs, [&](const fw::ControlSpec& s) {
+    const auto props = std::ranges::find_if(allProps, [&](const fw::ControlSpec& s) {
       return s.Name == ref.name && s.Index == ref.index;
     });
-    if (spec == specs.end()) {
+    if (props == allProps.end()) {
       throw fw::NilObjectException("No initial properties for " + std::string(ref.name));
     }
     // The initial properties are in place before any handler is bound, so they raise nothing.
-    fw::Control& control = addControl(std::move(*spec));
+    fw::Control& control = addControl(std::move(*props));
     for (const Binding& binding : kWiring) {
       if (binding.name != ref.name) continue;
       control.bind(binding.event,

@@ -4,12 +4,12 @@
 
 namespace fw {
 
-Control::Control(Window& window, ControlSpec spec, int tabIndex)
+Control::Control(Window& window, ControlSpec props, int tabIndex)
     : window_(window),
-      spec_(std::move(spec)),
+      initial_(std::move(props)),
       tabIndex_(tabIndex),
-      enabled_(spec_.Enabled),
-      visible_(spec_.Visible) {}
+      enabled_(initial_.Enabled),
+      visible_(initial_.Visible) {}
 
 Control::~Control() = default;
 
@@ -34,7 +34,7 @@ bool Control::isBound(Event event) const {
 void Control::raise(Event event) {
   // A copy, so that a handler that rebinds its own event cannot destroy the running function.
   const Handler handler = handlers_[static_cast<size_t>(event)];
-  if (handler) handler(spec_.Index);
+  if (handler) handler(initial_.Index);
 }
 
 void Control::Refresh() {
@@ -45,8 +45,8 @@ void Control::notify(Property property) {
   if (auto* observer = window_.observer()) observer->controlChanged(*this, property);
 }
 
-EditField::EditField(Window& window, ControlSpec spec, int tabIndex)
-    : Control(window, std::move(spec), tabIndex), text_(this->spec().Text) {}
+EditField::EditField(Window& window, ControlSpec props, int tabIndex)
+    : Control(window, std::move(props), tabIndex), text_(this->initial().Text) {}
 
 void EditField::setText(std::string text) {
   text_ = std::move(text);
@@ -54,17 +54,19 @@ void EditField::setText(std::string text) {
   raise(Event::TextChange);
 }
 
-StaticText::StaticText(Window& window, ControlSpec spec, int tabIndex)
-    : Control(window, std::move(spec), tabIndex), text_(this->spec().Text) {}
+StaticText::StaticText(Window& window, ControlSpec props, int tabIndex)
+    : Control(window, std::move(props), tabIndex), text_(this->initial().Text) {}
 
 void StaticText::setText(std::string text) {
   text_ = std::move(text);
   notify(Property::Text);
 }
 
-ListControl::ListControl(Window& window, ControlSpec spec, int tabIndex)
-    : Control(window, std::move(spec), tabIndex), rows_(this->spec().InitialValue), listIndex_(-1) {
-  listIndex_ = normalised(this->spec().ListIndex);
+ListControl::ListControl(Window& window, ControlSpec props, int tabIndex)
+    : Control(window, std::move(props), tabIndex),
+      rows_(this->initial().InitialValue),
+      listIndex_(-1) {
+  listIndex_ = normalised(this->initial().ListIndex);
 }
 
 std::string ListControl::List(int row) const {
@@ -76,8 +78,8 @@ int ListControl::normalised(int row) const noexcept {
   return row >= 0 && row < ListCount() ? row : -1;
 }
 
-PopupMenu::PopupMenu(Window& window, ControlSpec spec, int tabIndex)
-    : ListControl(window, std::move(spec), tabIndex) {}
+PopupMenu::PopupMenu(Window& window, ControlSpec props, int tabIndex)
+    : ListControl(window, std::move(props), tabIndex) {}
 
 void PopupMenu::setListIndex(int row) {
   listIndex_ = normalised(row);
@@ -85,8 +87,8 @@ void PopupMenu::setListIndex(int row) {
   raise(Event::Change);
 }
 
-ComboBox::ComboBox(Window& window, ControlSpec spec, int tabIndex)
-    : ListControl(window, std::move(spec), tabIndex), text_(List(listIndex_)) {
+ComboBox::ComboBox(Window& window, ControlSpec props, int tabIndex)
+    : ListControl(window, std::move(props), tabIndex), text_(List(listIndex_)) {
   textAtLastChange_ = text_;
 }
 
@@ -125,8 +127,8 @@ void ComboBox::userCommit() {
   raise(Event::Change);
 }
 
-CheckBox::CheckBox(Window& window, ControlSpec spec, int tabIndex)
-    : Control(window, std::move(spec), tabIndex), value_(this->spec().Value) {}
+CheckBox::CheckBox(Window& window, ControlSpec props, int tabIndex)
+    : Control(window, std::move(props), tabIndex), value_(this->initial().Value) {}
 
 void CheckBox::setValue(bool value) {
   value_ = value;
@@ -134,8 +136,8 @@ void CheckBox::setValue(bool value) {
   raise(Event::Action);
 }
 
-PushButton::PushButton(Window& window, ControlSpec spec, int tabIndex)
-    : Control(window, std::move(spec), tabIndex) {}
+PushButton::PushButton(Window& window, ControlSpec props, int tabIndex)
+    : Control(window, std::move(props), tabIndex) {}
 
 void PushButton::userClick() {
   if (Enabled()) raise(Event::Action);

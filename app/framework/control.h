@@ -88,17 +88,17 @@ class Control {
   // The handler learns the index of the raising element (kNoIndex outside a control array).
   using Handler = std::function<void(int index)>;
 
-  Control(Window& window, ControlSpec spec, int tabIndex);
+  Control(Window& window, ControlSpec props, int tabIndex);
   virtual ~Control();
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
 
-  ControlKind kind() const noexcept { return spec_.kind; }
-  const std::string& Name() const noexcept { return spec_.Name; }
-  int Index() const noexcept { return spec_.Index; }
+  ControlKind kind() const noexcept { return initial_.kind; }
+  const std::string& Name() const noexcept { return initial_.Name; }
+  int Index() const noexcept { return initial_.Index; }
   int TabIndex() const noexcept { return tabIndex_; }
   // The creation-time properties (geometry, locks, font, ...), which do not change later.
-  const ControlSpec& spec() const noexcept { return spec_; }
+  const ControlSpec& initial() const noexcept { return initial_; }
   Window& window() const noexcept { return window_; }
 
   bool Enabled() const noexcept { return enabled_; }
@@ -120,7 +120,7 @@ class Control {
 
  private:
   Window& window_;
-  ControlSpec spec_;
+  ControlSpec initial_;
   int tabIndex_;
   bool enabled_;
   bool visible_;
@@ -130,7 +130,7 @@ class Control {
 // A single- or multi-line text field. Typing is the same as setting Text.
 class EditField : public Control {
  public:
-  EditField(Window& window, ControlSpec spec, int tabIndex);
+  EditField(Window& window, ControlSpec props, int tabIndex);
   const std::string& Text() const noexcept { return text_; }
   // Raises TextChange.
   void setText(std::string text);
@@ -143,7 +143,7 @@ class EditField : public Control {
 // A label or status text. It has no events.
 class StaticText : public Control {
  public:
-  StaticText(Window& window, ControlSpec spec, int tabIndex);
+  StaticText(Window& window, ControlSpec props, int tabIndex);
   const std::string& Text() const noexcept { return text_; }
   void setText(std::string text);
 
@@ -154,7 +154,7 @@ class StaticText : public Control {
 // The rows of a choice list, shared by pop-up menus and combo boxes.
 class ListControl : public Control {
  public:
-  ListControl(Window& window, ControlSpec spec, int tabIndex);
+  ListControl(Window& window, ControlSpec props, int tabIndex);
   int ListCount() const noexcept { return static_cast<int>(rows_.size()); }
   // The text of row `row`, the empty text for a row outside the list.
   std::string List(int row) const;
@@ -170,7 +170,7 @@ class ListControl : public Control {
 // A pop-up menu: a choice of one row. Its Text is the chosen row's text.
 class PopupMenu : public ListControl {
  public:
-  PopupMenu(Window& window, ControlSpec spec, int tabIndex);
+  PopupMenu(Window& window, ControlSpec props, int tabIndex);
   std::string Text() const { return List(listIndex_); }
   // Raises Change. An index outside the list (below -1 or past the last row) chooses no row.
   void setListIndex(int row);
@@ -180,7 +180,7 @@ class PopupMenu : public ListControl {
 // An editable combo box: a text that may be typed or chosen from the list.
 class ComboBox : public ListControl {
  public:
-  ComboBox(Window& window, ControlSpec spec, int tabIndex);
+  ComboBox(Window& window, ControlSpec props, int tabIndex);
   const std::string& Text() const noexcept { return text_; }
   // Sets the text (the list index follows: the first row with that text, or -1) and raises
   // Change.
@@ -204,8 +204,8 @@ class ComboBox : public ListControl {
 
 class CheckBox : public Control {
  public:
-  CheckBox(Window& window, ControlSpec spec, int tabIndex);
-  const std::string& Caption() const noexcept { return spec().Caption; }
+  CheckBox(Window& window, ControlSpec props, int tabIndex);
+  const std::string& Caption() const noexcept { return initial().Caption; }
   bool Value() const noexcept { return value_; }
   // Raises Action.
   void setValue(bool value);
@@ -217,8 +217,8 @@ class CheckBox : public Control {
 
 class PushButton : public Control {
  public:
-  PushButton(Window& window, ControlSpec spec, int tabIndex);
-  const std::string& Caption() const noexcept { return spec().Caption; }
+  PushButton(Window& window, ControlSpec props, int tabIndex);
+  const std::string& Caption() const noexcept { return initial().Caption; }
   // Raises Action when the button is enabled.
   void userClick();
 };

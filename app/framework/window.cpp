@@ -40,24 +40,24 @@ Control& Window::control(std::string_view name, int index) const {
   throw NilObjectException(what);
 }
 
-Control& Window::addControl(ControlSpec spec) {
-  switch (spec.kind) {
+Control& Window::addControl(ControlSpec props) {
+  switch (props.kind) {
     case ControlKind::EditField:
-      return addControl<EditField>(std::move(spec));
+      return addControl<EditField>(std::move(props));
     case ControlKind::PopupMenu:
-      return addControl<PopupMenu>(std::move(spec));
+      return addControl<PopupMenu>(std::move(props));
     case ControlKind::ComboBox:
-      return addControl<ComboBox>(std::move(spec));
+      return addControl<ComboBox>(std::move(props));
     case ControlKind::CheckBox:
-      return addControl<CheckBox>(std::move(spec));
+      return addControl<CheckBox>(std::move(props));
     case ControlKind::PushButton:
-      return addControl<PushButton>(std::move(spec));
+      return addControl<PushButton>(std::move(props));
     case ControlKind::StaticText:
-      return addControl<StaticText>(std::move(spec));
+      return addControl<StaticText>(std::move(props));
     case ControlKind::HTMLViewer:
       break;
   }
-  return addControl<HTMLViewer>(std::move(spec));
+  return addControl<HTMLViewer>(std::move(props));
 }
 
 void Window::adopt(std::unique_ptr<Control> control) {

@@ -95,11 +95,11 @@ class Window {
 
   // Makes a control of the kind its creation-time properties name and registers it; its events
   // are bound afterwards, so the initial values raise nothing.
-  Control& addControl(ControlSpec spec);
+  Control& addControl(ControlSpec props);
   // The same, for a control whose class is known.
   template <class C>
-  C& addControl(ControlSpec spec) {
-    auto control = std::make_unique<C>(*this, std::move(spec), static_cast<int>(controls_.size()));
+  C& addControl(ControlSpec props) {
+    auto control = std::make_unique<C>(*this, std::move(props), static_cast<int>(controls_.size()));
     C& ref = *control;
     adopt(std::move(control));
     return ref;

@@ -6,10 +6,10 @@
 
 namespace qtui {
 
-QFont fontFor(const fw::ControlSpec& spec) {
+QFont fontFor(const fw::ControlSpec& props) {
   QFont font = QApplication::font();
-  if (spec.TextFont != "System" && !spec.TextFont.empty()) {
-    const QString family = toQt(spec.TextFont);
+  if (props.TextFont != "System" && !props.TextFont.empty()) {
+    const QString family = toQt(props.TextFont);
     if (QFontDatabase::hasFamily(family)) {
       font.setFamily(family);
     } else if (family == "Monaco" || family.startsWith("Courier") || family == "Menlo") {
@@ -18,10 +18,10 @@ QFont fontFor(const fw::ControlSpec& spec) {
   }
   // Sizes are typographic points of 1/72 inch laid out on a 72-dpi grid, so a point is one
   // pixel of the window's coordinates; at Qt's 96 dpi a point size would outgrow its control.
-  if (spec.TextSize > 0) font.setPixelSize(spec.TextSize);
-  font.setBold(spec.Bold);
-  font.setItalic(spec.Italic);
-  font.setUnderline(spec.Underline);
+  if (props.TextSize > 0) font.setPixelSize(props.TextSize);
+  font.setBold(props.Bold);
+  font.setItalic(props.Italic);
+  font.setUnderline(props.Underline);
   return font;
 }
 

@@ -94,11 +94,11 @@ void WindowView::buildControls() {
   QWidget* previous = nullptr;
   for (const auto& control : model_->controls()) {
     QWidget* widget = makeWidget(*control);
-    const fw::ControlSpec& spec = control->spec();
+    const fw::ControlSpec& props = control->initial();
     widget->setObjectName(objectNameOf(*control));
-    widget->setGeometry(spec.Left, spec.Top, spec.Width, spec.Height);
-    widget->setFont(fontFor(spec));
-    if (!spec.HelpTag.empty()) widget->setToolTip(toQt(spec.HelpTag));
+    widget->setGeometry(props.Left, props.Top, props.Width, props.Height);
+    widget->setFont(fontFor(props));
+    if (!props.HelpTag.empty()) widget->setToolTip(toQt(props.HelpTag));
     widget->setEnabled(control->Enabled());
     widget->setVisible(control->Visible());
     widgets_[control.get()] = widget;
@@ -115,21 +115,21 @@ void WindowView::buildControls() {
 }
 
 QWidget* WindowView::makeWidget(fw::Control& control) {
-  const fw::ControlSpec& spec = control.spec();
+  const fw::ControlSpec& props = control.initial();
   switch (control.kind()) {
     case fw::ControlKind::EditField: {
       auto& field = static_cast<fw::EditField&>(control);
-      if (spec.Multiline) {
+      if (props.Multiline) {
         auto* edit = new QPlainTextEdit(content_);
         edit->setPlainText(toQt(field.Text()));
         shownText_[&control] = field.Text();
-        edit->setReadOnly(spec.ReadOnly);
-        edit->setTabChangesFocus(!spec.AcceptTabs);
-        edit->setLineWrapMode(spec.ScrollbarHorizontal ? QPlainTextEdit::NoWrap
-                                                       : QPlainTextEdit::WidgetWidth);
-        edit->setVerticalScrollBarPolicy(spec.ScrollbarVertical ? Qt::ScrollBarAsNeeded
-                                                                : Qt::ScrollBarAlwaysOff);
-        if (!spec.Border) edit->setFrameShape(QFrame::NoFrame);
+        edit->setReadOnly(props.ReadOnly);
+        edit->setTabChangesFocus(!props.AcceptTabs);
+        edit->setLineWrapMode(props.ScrollbarHorizontal ? QPlainTextEdit::NoWrap
+                                                        : QPlainTextEdit::WidgetWidth);
+        edit->setVerticalScrollBarPolicy(props.ScrollbarVertical ? Qt::ScrollBarAsNeeded
+                                                                 : Qt::ScrollBarAlwaysOff);
+        if (!props.Border) edit->setFrameShape(QFrame::NoFrame);
         connect(edit, &QPlainTextEdit::textChanged, this, [this, edit, &field] {
           if (model_ == nullptr) return;
           std::string text = fromQt(edit->toPlainText());
@@ -139,11 +139,11 @@ QWidget* WindowView::makeWidget(fw::Control& control) {
         return edit;
       }
       auto* edit = new QLineEdit(toQt(field.Text()), content_);
-      edit->setReadOnly(spec.ReadOnly);
-      edit->setFrame(spec.Border);
-      edit->setAlignment(alignmentOf(spec.Alignment) | Qt::AlignVCenter);
-      if (spec.Password) edit->setEchoMode(QLineEdit::Password);
-      if (spec.LimitText > 0) edit->setMaxLength(spec.LimitText);
+      edit->setReadOnly(props.ReadOnly);
+      edit->setFrame(props.Border);
+      edit->setAlignment(alignmentOf(props.Alignment) | Qt::AlignVCenter);
+      if (props.Password) edit->setEchoMode(QLineEdit::Password);
+      if (props.LimitText > 0) edit->setMaxLength(props.LimitText);
       edit->setCursorPosition(0);
       connect(edit, &QLineEdit::textEdited, this, [this, &field](const QString& text) {
         if (model_ != nullptr) guard([&] { field.userSetText(fromQt(text)); });
@@ -153,8 +153,8 @@ QWidget* WindowView::makeWidget(fw::Control& control) {
     case fw::ControlKind::StaticText: {
       auto& label = static_cast<fw::StaticText&>(control);
       auto* widget = new QLabel(toQt(label.Text()), content_);
-      widget->setAlignment(alignmentOf(spec.Alignment) | Qt::AlignVCenter);
-      widget->setWordWrap(spec.Multiline);
+      widget->setAlignment(alignmentOf(props.Alignment) | Qt::AlignVCenter);
+      widget->setWordWrap(props.Multiline);
       return widget;
     }
     case fw::ControlKind::PopupMenu: {
@@ -189,7 +189,7 @@ QWidget* WindowView::makeWidget(fw::Control& control) {
     }
     case fw::ControlKind::CheckBox: {
       auto& check = static_cast<fw::CheckBox&>(control);
-      auto* widget = new QCheckBox(toQt(spec.Caption), content_);
+      auto* widget = new QCheckBox(toQt(props.Caption), content_);
       widget->setChecked(check.Value());
       connect(widget, &QCheckBox::clicked, this, [this, widget, &check] {
         if (model_ == nullptr) return;
@@ -204,8 +204,8 @@ QWidget* WindowView::makeWidget(fw::Control& control) {
     }
     case fw::ControlKind::PushButton: {
       auto& button = static_cast<fw::PushButton&>(control);
-      auto* widget = new QPushButton(toQt(spec.Caption), content_);
-      widget->setDefault(spec.Default);
+      auto* widget = new QPushButton(toQt(props.Caption), content_);
+      widget->setDefault(props.Default);
       connect(widget, &QPushButton::clicked, this, [this, &button] {
         if (model_ != nullptr) guard([&] { button.userClick(); });
       });
@@ -311,11 +311,11 @@ void WindowView::applyLocks() {
   const int dx = content_->width() - model_->frame().Width;
   const int dy = content_->height() - model_->frame().Height;
   for (const auto& [control, widget] : widgets_) {
-    const fw::ControlSpec& spec = control->spec();
-    int left = spec.Left, top = spec.Top, width = spec.Width, height = spec.Height;
+    const fw::ControlSpec& props = control->initial();
+    int left = props.Left, top = props.Top, width = props.Width, height = props.Height;
     // A locked edge keeps its distance to the same edge of the window.
-    if (spec.LockRight) (spec.LockLeft ? width : left) += dx;
-    if (spec.LockBottom) (spec.LockTop ? height : top) += dy;
+    if (props.LockRight) (props.LockLeft ? width : left) += dx;
+    if (props.LockBottom) (props.LockTop ? height : top) += dy;
     widget->setGeometry(left, top, std::max(width, 0), std::max(height, 0));
   }
 }
@@ -328,7 +328,7 @@ void WindowView::pressDefaultButton() {
     return;
   }
   for (const auto& control : model_->controls()) {
-    if (control->kind() != fw::ControlKind::PushButton || !control->spec().Default) continue;
+    if (control->kind() != fw::ControlKind::PushButton || !control->initial().Default) continue;
     auto& button = static_cast<fw::PushButton&>(*control);
     guard([&] { button.userClick(); });
     return;

@@ -109,36 +109,36 @@ TEST_F(StaticAttrTest, AttributeFieldsStandInTheirGridUnderTheirLabels) {
     SCOPED_TRACE(row.name);
     const fw::Control& field = window.control(row.name);
     EXPECT_EQ(field.kind(), row.kind);
-    EXPECT_EQ(field.spec().Left, kColumnLeft[row.column]);
+    EXPECT_EQ(field.initial().Left, kColumnLeft[row.column]);
     const int width = std::string(row.name) == "DescriptionEF" ? 333 : kColumnWidth[row.column];
-    EXPECT_EQ(field.spec().Width, width);
+    EXPECT_EQ(field.initial().Width, width);
     // Fields of one row share their top; each row lies below the one before.
-    if (rowTop[row.row] == 0) rowTop[row.row] = field.spec().Top;
-    EXPECT_EQ(field.spec().Top, rowTop[row.row]);
+    if (rowTop[row.row] == 0) rowTop[row.row] = field.initial().Top;
+    EXPECT_EQ(field.initial().Top, rowTop[row.row]);
     EXPECT_GT(rowTop[row.row], rowTop[row.row - 1]);
 
     const fw::Control& label = window.control(row.label);
     if (row.column == 0) {  // the URL rows: a button on the left of the field
       auto& button = window.get<fw::PushButton>(row.label);
       EXPECT_EQ(button.Caption(), row.labelText);
-      EXPECT_EQ(label.spec().Left, 20);
-      EXPECT_EQ(label.spec().Width, 144);
-      EXPECT_EQ(label.spec().Top, field.spec().Top);
-      EXPECT_FALSE(label.spec().Default || label.spec().Cancel);
+      EXPECT_EQ(label.initial().Left, 20);
+      EXPECT_EQ(label.initial().Width, 144);
+      EXPECT_EQ(label.initial().Top, field.initial().Top);
+      EXPECT_FALSE(label.initial().Default || label.initial().Cancel);
       continue;
     }
     EXPECT_EQ(window.get<fw::StaticText>(row.label).Text(), row.labelText);
-    EXPECT_EQ(label.spec().Alignment, fw::Align::Center);
-    EXPECT_EQ(2 * label.spec().Left + label.spec().Width, 2 * field.spec().Left + width);
-    EXPECT_LE(label.spec().Top + label.spec().Height, field.spec().Top);
+    EXPECT_EQ(label.initial().Alignment, fw::Align::Center);
+    EXPECT_EQ(2 * label.initial().Left + label.initial().Width, 2 * field.initial().Left + width);
+    EXPECT_LE(label.initial().Top + label.initial().Height, field.initial().Top);
   }
 }
 
 TEST_F(StaticAttrTest, BottomHoldsTheUrlFieldAndTheBlankViewer) {
   auto& window = form::StaticAttr::Instance();
-  const fw::ControlSpec& url = window.control("URLEF").spec();
-  const fw::ControlSpec& label = window.control("StaticText2").spec();
-  const fw::ControlSpec& viewer = window.control("HTMLViewer1").spec();
+  const fw::ControlSpec& url = window.control("URLEF").initial();
+  const fw::ControlSpec& label = window.control("StaticText2").initial();
+  const fw::ControlSpec& viewer = window.control("HTMLViewer1").initial();
   EXPECT_EQ(window.get<fw::StaticText>("StaticText2").Text(), "URL:");
   EXPECT_EQ(label.Alignment, fw::Align::Left);
   EXPECT_EQ(url.Left, 30);
@@ -149,7 +149,7 @@ TEST_F(StaticAttrTest, BottomHoldsTheUrlFieldAndTheBlankViewer) {
             std::vector<int>({0, 383, 876, 267}));
   EXPECT_TRUE(viewer.LockLeft && viewer.LockRight && viewer.LockBottom && !viewer.LockTop);
   // Between the last URL row and the viewer.
-  EXPECT_GT(url.Top, window.control("URLShortDataEF").spec().Top);
+  EXPECT_GT(url.Top, window.control("URLShortDataEF").initial().Top);
   EXPECT_LE(url.Top + url.Height, viewer.Top);
 }
 

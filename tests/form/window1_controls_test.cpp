@@ -147,10 +147,10 @@ TEST_F(Window1Test, LabelsWithTheirTextsAlignmentAndFont) {
     for (std::string name; names >> name; ++count) {
       const auto& text = w.get<fw::StaticText>(name);
       EXPECT_EQ(text.Text(), label.text) << name;
-      EXPECT_EQ(text.spec().Alignment, label.align) << name;
-      EXPECT_EQ(text.spec().TextFont, "System") << name;
-      EXPECT_EQ(text.spec().TextSize, label.size) << name;
-      EXPECT_EQ(text.spec().Bold, label.bold) << name;
+      EXPECT_EQ(text.initial().Alignment, label.align) << name;
+      EXPECT_EQ(text.initial().TextFont, "System") << name;
+      EXPECT_EQ(text.initial().TextSize, label.size) << name;
+      EXPECT_EQ(text.initial().Bold, label.bold) << name;
     }
   }
   int staticTexts = 0;
@@ -159,8 +159,8 @@ TEST_F(Window1Test, LabelsWithTheirTextsAlignmentAndFont) {
 }
 
 TEST_F(Window1Test, StartsWithTheDefaultsAndGoDisabled) {
-  EXPECT_TRUE(w.PushButton1().spec().Default);
-  EXPECT_FALSE(w.PushButton1().spec().Cancel);
+  EXPECT_TRUE(w.PushButton1().initial().Default);
+  EXPECT_FALSE(w.PushButton1().initial().Cancel);
   EXPECT_EQ(w.PushButton1().Caption(), "Go");
   EXPECT_EQ(w.StartEF().Text(), "10");
   EXPECT_EQ(w.StopEF().Text(), "1.0e06");
@@ -185,7 +185,7 @@ TEST_F(Window1Test, StartsWithTheDefaultsAndGoDisabled) {
   EXPECT_FALSE(w.PreLOCB().Value() || w.PrefixPNCB().Value());
   EXPECT_EQ(w.PreLOCB().Caption(), "Prepend Lib Organizer");
   EXPECT_EQ(w.PrefixPNCB().Caption(), "Prefix with Part Number");
-  const fw::ControlSpec& output = w.TestEF().spec();
+  const fw::ControlSpec& output = w.TestEF().initial();
   EXPECT_TRUE(output.Multiline && !output.ReadOnly && !output.AcceptTabs);
   EXPECT_EQ(output.TextFont, "Monaco");
   EXPECT_EQ(output.TextSize, 10);
@@ -198,7 +198,7 @@ TEST_F(Window1Test, OnlyTheNamedControlsStartDisabledHiddenOrTagged) {
   const std::set<std::string> disabled = {"StartEF",     "StopEF",     "SigDigEF",   "IndexStartEF",
                                           "LengthTotEF", "WidthTotEF", "PushButton1"};
   for (const auto& c : w.controls()) {
-    const fw::ControlSpec& s = c->spec();
+    const fw::ControlSpec& s = c->initial();
     SCOPED_TRACE(s.Name + " " + std::to_string(s.Index));
     EXPECT_EQ(c->Enabled(), !disabled.contains(s.Name));
     EXPECT_EQ(c->Visible(), s.Name != "UnitsStartST" && s.Name != "UnitsStopST");
@@ -218,27 +218,27 @@ TEST_F(Window1Test, OnlyTheNamedControlsStartDisabledHiddenOrTagged) {
 TEST_F(Window1Test, LayoutKeepsControlsApart) {
   const auto& controls = w.controls();
   for (size_t a = 0; a < controls.size(); ++a) {
-    const fw::ControlSpec& s = controls[a]->spec();
+    const fw::ControlSpec& s = controls[a]->initial();
     const bool output = s.Name == "TestEF";
     EXPECT_EQ(s.LockLeft + s.LockTop + s.LockRight + s.LockBottom, output ? 4 : 0) << s.Name;
     EXPECT_TRUE(s.Left >= 0 && s.Left + s.Width <= 1009) << s.Name;
     EXPECT_TRUE(output || s.Top + s.Height <= 418) << s.Name;
     for (size_t b = a + 1; b < controls.size(); ++b) {
-      const fw::ControlSpec& t = controls[b]->spec();
+      const fw::ControlSpec& t = controls[b]->initial();
       const bool apart = s.Left + s.Width <= t.Left || t.Left + t.Width <= s.Left ||
                          s.Top + s.Height <= t.Top || t.Top + t.Height <= s.Top;
       EXPECT_TRUE(apart) << s.Name << s.Index << " and " << t.Name << t.Index;
     }
   }
-  const fw::ControlSpec& out = w.TestEF().spec();
+  const fw::ControlSpec& out = w.TestEF().initial();
   EXPECT_EQ(std::vector<int>({out.Left, out.Top, out.Width, out.Height}),
             std::vector<int>({0, 418, 1009, 278}));
   // The source columns begin at x 9, 259 and 509 and are 200 pixels wide.
   for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(w.ManufCB(i).spec().Left, 9 + 250 * i);
-    EXPECT_EQ(w.ValFmtPU(i).spec().Left + w.ValFmtPU(i).spec().Width, 209 + 250 * i);
+    EXPECT_EQ(w.ManufCB(i).initial().Left, 9 + 250 * i);
+    EXPECT_EQ(w.ValFmtPU(i).initial().Left + w.ValFmtPU(i).initial().Width, 209 + 250 * i);
   }
-  EXPECT_EQ(w.PushButton1().spec().Top, 386);
+  EXPECT_EQ(w.PushButton1().initial().Top, 386);
 }
 
 }  // namespace
