@@ -2,38 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 
 #include "eseries.h"
+#include "formatters.h"
 
 namespace {
 
-constexpr const char* kMarker = "**Too_Small**";
-
-enum class Form { MMME, MMMENoFlag, ZeroMMME, MrkMMME };
-
-struct CodeCase {
-  Form form;
-  double value;
-  int digits;
-  const char* code;
-};
-
-std::string format(Form form, double value, int digits) {
-  switch (form) {
-    case Form::MMME:
-      return units::Double2MMME(value, digits, true);
-    case Form::MMMENoFlag:
-      return units::Double2MMME(value, digits, false);
-    case Form::ZeroMMME:
-      return units::Double20MMME(value, digits);
-    case Form::MrkMMME:
-      return units::Double2mrkMMME(value, digits);
-  }
-  return {};
-}
-
+using units_test::CodeCase;
+using units_test::Form;
+using units_test::kMarker;
 using enum Form;
 
 // clang-format off
@@ -57,7 +35,7 @@ const CodeCase kCodes[] = {
 
 TEST(MultiplierCodes, CodesRFormsAndMarkers) {
   for (const auto& c : kCodes) {
-    EXPECT_EQ(format(c.form, c.value, c.digits), c.code)
+    EXPECT_EQ(units_test::format(c.form, c.value, c.digits), c.code)
         << static_cast<int>(c.form) << ": " << c.value << " with " << c.digits << " digits";
   }
 }

@@ -7,38 +7,15 @@
 #include <string>
 
 #include "eseries.h"
+#include "formatters.h"
 #include "readers.h"
 
 namespace {
 
-constexpr const char* kMarker = "**Too_Small**";
-
-enum class Form { MMKM, MMKMNoFlag, MMVM, uHMME, MRMMME, MMLRKM };
-
-std::string format(Form form, double value, int digits) {
-  switch (form) {
-    case Form::MMKM:
-      return units::Double2MMKM(value, digits, true);
-    case Form::MMKMNoFlag:
-      return units::Double2MMKM(value, digits, false);
-    case Form::MMVM:
-      return units::Double2MMVM(value, digits, true);
-    case Form::uHMME:
-      return units::Double2uHMME(value, digits);
-    case Form::MRMMME:
-      return units::Double2MRMMME(value, digits);
-    case Form::MMLRKM:
-      return units::Double2MMLRKM(value, digits);
-  }
-  return {};
-}
-
-struct CodeCase {
-  Form form;
-  double value;
-  int digits;
-  const char* code;
-};
+using units_test::CodeCase;
+using units_test::Form;
+using units_test::format;
+using units_test::kMarker;
 
 using enum Form;
 

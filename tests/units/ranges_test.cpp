@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 #include <string>
 
+#include "formatters.h"
 #include "framework/exceptions.h"
 #include "units/valuetexts.h"
 
@@ -13,12 +13,6 @@ namespace {
 
 using units::TableFormatter;
 using units::UnitTable;
-
-UnitTable afterRows(std::initializer_list<int> rows) {
-  UnitTable t;
-  for (int row : rows) units::InstallUnitRow(t, row);
-  return t;
-}
 
 std::string format(const UnitTable& t, TableFormatter formatter, double value) {
   switch (formatter) {
@@ -55,18 +49,13 @@ const BoundCase kBounds[] = {
 };
 // clang-format on
 
-TEST(Ranges, LargestDecadePerUnitChoiceAndFormatter) {
-  for (const auto& c : kBounds) {
-    const UnitTable t = afterRows(c.rows);
-    EXPECT_EQ(units::largestDecade(t, c.formatter), c.largestDecade)
-        << "row " << *c.rows.begin() << ", formatter " << static_cast<int>(c.formatter);
-  }
-}
-
 // The largest value formats; the next double up has the next decade exponent, past the table.
 TEST(Ranges, LargestValueIsTheLastValueThatFormats) {
   for (const auto& c : kBounds) {
-    const UnitTable t = afterRows(c.rows);
+    SCOPED_TRACE(testing::Message()
+                 << "row " << *c.rows.begin() << ", formatter " << static_cast<int>(c.formatter));
+    const UnitTable t = units_test::tablesAfter(c.rows);
+    EXPECT_EQ(units::largestDecade(t, c.formatter), c.largestDecade);
     const double largest = units::largestValue(t, c.formatter);
     const double edge = std::pow(10.0, c.largestDecade + 1) / 1.0004;
     EXPECT_NEAR(largest, edge, edge * 1e-14);
@@ -78,7 +67,7 @@ TEST(Ranges, LargestValueIsTheLastValueThatFormats) {
 }
 
 TEST(Ranges, TheBoundsGivenForTheOhmChoice) {
-  const UnitTable ohms = afterRows({1});
+  const UnitTable ohms = units_test::tablesAfter({1});
   EXPECT_FALSE(format(ohms, TableFormatter::HumanValue, 9.9e20).empty());
   EXPECT_THROW(format(ohms, TableFormatter::HumanValue, 1e21), fw::OutOfBoundsException);
   EXPECT_THROW(format(ohms, TableFormatter::Spice, 1e21 / 1.0003), fw::OutOfBoundsException);

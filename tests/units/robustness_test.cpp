@@ -11,10 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "formatters.h"
 #include "framework/exceptions.h"
 #include "units/evalue.h"
-#include "units/multipliercodes.h"
-#include "units/pointlettercodes.h"
 #include "units/valuetexts.h"
 
 namespace {
@@ -39,21 +38,13 @@ TEST(Robustness, FormattersGiveATextOrTheOutOfBoundsError) {
   for (int row = 1; row <= 7; ++row) units::InstallUnitRow(tables[row], row);
   for (double v : kValues) {
     for (int n : kDigits) {
-      const std::function<std::string()> free[] = {
-          [&] { return units::Double2EMMM(v, n); },
-          [&] { return units::Double2MMME(v, n, true); },
-          [&] { return units::Double20MMME(v, n); },
-          [&] { return units::Double2mrkMMME(v, n); },
-          [&] { return units::Double2Mrk0603Code(v); },
-          [&] { return units::Double2MMKM(v, n, true); },
-          [&] { return units::Double2MMVM(v, n, false); },
-          [&] { return units::Double2uHMME(v, n); },
-          [&] { return units::Double2MRMMME(v, n); },
-          [&] { return units::Double2MMLRKM(v, n); },
-          [&] { return units::IndexPartNumber01(n); },
-          [&] { return units::IndexPartNumber0001(n); },
-      };
-      for (const auto& f : free) EXPECT_LE(f().size(), 200u) << v << " " << n;
+      for (units_test::Form form : units_test::kAllForms) {
+        EXPECT_LE(units_test::format(form, v, n).size(), 200u) << v << " " << n;
+      }
+      for (const std::string& text : {units::Double2EMMM(v, n), units::Double2Mrk0603Code(v),
+                                      units::IndexPartNumber01(n), units::IndexPartNumber0001(n)}) {
+        EXPECT_LE(text.size(), 200u) << v << " " << n;
+      }
       for (const auto& t : tables) {
         for (const auto& f :
              {std::function<std::string()>([&] { return units::Double2HumanValue(v, n, true, t); }),
@@ -76,6 +67,17 @@ TEST(Robustness, ValuesWithoutDigitsGiveTheEmptyText) {
     EXPECT_EQ(units::Double2MMME(v, 2, true), "");
     EXPECT_EQ(units::Double2HumanValue(v, 2, true, units::UnitTable{}), "");
     EXPECT_EQ(units::Double2spice(v, units::UnitTable{}), "");
+  }
+}
+
+// A value 200 decades down has no digit within any code's reach, whatever digit count is asked
+// for: only zeros may show, never a digit moved up out of its place.
+TEST(Robustness, ATinyValueShowsOnlyZeros) {
+  for (units_test::Form form : units_test::kAllForms) {
+    for (int n : {3, 200, 1000, INT_MAX}) {
+      const std::string code = units_test::format(form, 4.7e-200, n);
+      EXPECT_EQ(code.find_first_of("123456789"), std::string::npos) << code;
+    }
   }
 }
 

@@ -6,18 +6,14 @@
 #include <string>
 
 #include "eseries.h"
+#include "formatters.h"
 #include "readers.h"
 
 namespace {
 
-using units::InstallUnitRow;
 using units::UnitTable;
 
-UnitTable tablesOf(int row) {
-  UnitTable t;
-  InstallUnitRow(t, row);
-  return t;
-}
+UnitTable tablesOf(int row) { return units_test::tablesAfter({row}); }
 
 struct HumanCase {
   int row;
@@ -70,8 +66,7 @@ TEST(Double2stackpole, TrimsAtMostTwoZerosAndWritesUpperCase) {
     EXPECT_EQ(units::Double2stackpole(c.value, c.digits, ohms), c.text) << c.value;
   }
   // Row 1 then row 3: the farad decades with the ohm prefixes still in RealSuffixTxt.
-  UnitTable mixed = ohms;
-  InstallUnitRow(mixed, 3);
+  const UnitTable mixed = units_test::tablesAfter({1, 3});
   EXPECT_EQ(units::Double2stackpole(4.7e5, 3, mixed), "470K");
   EXPECT_EQ(units::Double2stackpole(1e7, 2, mixed), "10M");
 }
