@@ -1,6 +1,6 @@
 #include <functional>
 
-#include "window1_fixture.h"
+#include "formtest.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <string>
 
-#include "window1_fixture.h"
+#include "formtest.h"
 
 namespace {
 
@@ -21,6 +21,8 @@ TEST_F(Window1Test, EachUnitShowsItsLabelAndEnablesStartAndStop) {
   }
 }
 
+// The blank row takes the unit away but keeps the tables; no row at all (an index outside the
+// list) leaves the labels and fields as a unit has them, and installs nothing.
 TEST_F(Window1Test, BlankUnitHidesLabelsAndKeepsTheTables) {
   fillInForGo();
   w.ValueSuffixPU().userChoose(3);
@@ -40,23 +42,15 @@ TEST_F(Window1Test, BlankUnitHidesLabelsAndKeepsTheTables) {
   EXPECT_EQ(w.TestEF().Text(), "");
   EXPECT_EQ(w.ValueSuffixIndex, 0);
   EXPECT_FALSE(goEnabled());
-}
 
-TEST_F(Window1Test, NoUnitRowShowsOldLabelsAndInstallsNothing) {
-  fillInForGo();
-  w.ValueSuffixPU().userChoose(2);
-  w.ValueSuffixPU().userChoose(0);
   w.TestEF().setText("output");
-  w.PushButton1().setEnabled(true);  // as a check before the unit went would have left it
   w.ValueSuffixPU().setListIndex(-1);
   EXPECT_EQ(w.ValueSuffixIndex, -1);
-  EXPECT_TRUE(w.UnitsStartST().Visible());
-  EXPECT_EQ(w.UnitsStopST().Text(), "mΩ");
+  EXPECT_TRUE(w.UnitsStopST().Visible());
+  EXPECT_EQ(w.UnitsStopST().Text(), "pF");
   EXPECT_TRUE(w.StopEF().Enabled());
-  EXPECT_EQ(w.Units.UnitMultiplier, 1000.0);
+  EXPECT_EQ(w.Units.UnitsSuffix, "F");
   EXPECT_EQ(w.TestEF().Text(), "");
-  // The form is checked again, and no unit text means no Go.
-  EXPECT_FALSE(goEnabled());
 }
 
 }  // namespace

@@ -3,17 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "window1_fixture.h"
+#include "formtest.h"
 
 namespace {
 
+using formtest::rowsOf;
 using Rows = std::vector<std::string>;
-
-Rows rowsOf(const fw::ListControl& list) {
-  Rows rows;
-  for (int r = 0; r < list.ListCount(); ++r) rows.push_back(list.List(r));
-  return rows;
-}
 
 TEST_F(Window1Test, ChoiceListsRowForRow) {
   EXPECT_EQ(rowsOf(w.SeriesPU()),
