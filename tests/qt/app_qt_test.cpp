@@ -1,190 +1,248 @@
-// The program on the offscreen Qt platform: start-up, the main window with its menu bar, quitting
-// from the File menu, and an error in a handler shown without ending the program.
+// The program on the offscreen Qt platform, used as a person uses it: the main window with its
+// menu bar, quitting; the form with its pop-ups, typing and tabbing, the Go button and the
+// output following it; the Edit menu on a field; an error in a handler shown without ending the
+// program; and the Static Attributes window reached through the Windows menu.
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+#include <memory>
 
+#include "form/staticattr.h"
 #include "form/window1.h"
 #include "framework/runtime.h"
 #include "qt/qtbackend.h"
 #include "qt/windowview.h"
 #include "startup.h"
 
-namespace {
-
-QMainWindow* mainWindowView() {
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    auto* view = qobject_cast<QMainWindow*>(widget);
-    if (view != nullptr && view->isVisible() && view->windowTitle() == "Untitled") return view;
-  }
-  return nullptr;
-}
-
-// A window whose one button fails.
-class FailingWindow : public fw::Window {
- protected:
-  void Layout(fw::WindowSpec& frame) override { frame.Title = "Failing"; }
-  void CreateControls() override {
-    auto& button = addControl<fw::PushButton>({.kind = fw::ControlKind::PushButton,
-                                               .Name = "FailPB",
-                                               .Left = 10,
-                                               .Top = 10,
-                                               .Width = 80,
-                                               .Height = 24,
-                                               .Caption = "Fail"});
-    button.bind(fw::Event::Action, [](int) {
-      fw::Array<int> cells(50);
-      cells[51] = 1;
-    });
-  }
-};
-
-// A window with one text field and the application's menu bar.
-class FieldWindow : public fw::Window {
- public:
-  fw::EditField* field = nullptr;
-  std::vector<std::string> changes;
-
- protected:
-  void Layout(fw::WindowSpec& frame) override {
-    frame.Title = "Field";
-    frame.MenuBar = fw::Runtime::current().application()->MenuBar;
-  }
-  void CreateControls() override {
-    field = &addControl<fw::EditField>({.kind = fw::ControlKind::EditField,
-                                        .Name = "NameEF",
-                                        .Left = 10,
-                                        .Top = 10,
-                                        .Width = 200,
-                                        .Height = 22});
-    field->bind(fw::Event::TextChange, [this](int) { changes.push_back(field->Text()); });
-    output = &addControl<fw::EditField>({.kind = fw::ControlKind::EditField,
-                                         .Name = "OutEF",
-                                         .Left = 0,
-                                         .Top = 40,
-                                         .Width = 300,
-                                         .Height = 200,
-                                         .Multiline = true});
-  }
-
- public:
-  fw::EditField* output = nullptr;
-};
-
-}  // namespace
-
 class AppQtTest : public QObject {
   Q_OBJECT
 
+ private:
+  template <class W = QWidget>
+  W* widget(const QString& name) const {
+    auto* found = view_->findChild<W*>(name);
+    if (found == nullptr) qFatal("no widget %s", qPrintable(name));
+    return found;
+  }
+
+  // Selects what the field holds and types over it, as a person replacing a value does.
+  static void typeInto(QWidget* field, const QString& text) {
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field, text);
+  }
+
+  // The visible top-level windows titled `title`.
+  static QList<QWidget*> windowsTitled(const QString& title) {
+    QList<QWidget*> found;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      if (widget->isVisible() && widget->windowTitle() == title) found << widget;
+    }
+    return found;
+  }
+
+  std::unique_ptr<qtui::QtBackend> backend_;
+  std::unique_ptr<fw::Runtime> runtime_;
+  form::Window1* window_ = nullptr;
+  qtui::WindowView* view_ = nullptr;
+  QStringList messages_;
+
  private slots:
-  void startsWithTheMainWindowAndItsMenusAndQuits() {
-    qtui::QtBackend backend;
-    fw::Runtime runtime(backend);
-    quillex::StartUp(runtime);
-    QMainWindow* view = mainWindowView();
-    QVERIFY(view != nullptr);
-    QCOMPARE(view->centralWidget()->size(), QSize(1009, 709));
-    QMenuBar* bar = view->menuBar();
-    QVERIFY(bar != nullptr);
-    QStringList titles;
-    for (QAction* menu : bar->actions()) titles << menu->text();
-    QCOMPARE(titles, (QStringList{"&File", "&Edit", "Windows"}));
-    auto* open = view->findChild<QAction*>("FileOpen");
-    QVERIFY(open != nullptr);
-    QCOMPARE(open->shortcut(), QKeySequence("Ctrl+O"));
-    QCOMPARE(view->findChild<QAction*>("WindowsStaticAttributes")->shortcut(),
-             QKeySequence("Ctrl+T"));
-
-    // File > Quit ends the event loop.
-    auto* quit = view->findChild<QAction*>("FileQuit");
-    QVERIFY(quit != nullptr);
-    QTimer::singleShot(0, quit, &QAction::trigger);
-    runtime.run();
-    QVERIFY(backend.messageBoxOverride == nullptr);
-  }
-
-  void anErrorInAHandlerIsShownAndTheProgramGoesOn() {
-    qtui::QtBackend backend;
-    QStringList shown;
-    backend.messageBoxOverride = [&](const std::string& text) {
-      shown << QString::fromStdString(text);
+  void init() {
+    backend_ = std::make_unique<qtui::QtBackend>();
+    backend_->messageBoxOverride = [this](const std::string& text) {
+      messages_ << QString::fromStdString(text);
     };
-    fw::Runtime runtime(backend);
-    auto& window = fw::implicitInstance<FailingWindow>();
-    auto* view = backend.viewOf(window);
-    QVERIFY(view != nullptr);
-    auto* button = view->findChild<QPushButton*>("FailPB");
-    QVERIFY(button != nullptr);
-    QTest::mouseClick(button, Qt::LeftButton);
-    QCOMPARE(shown.size(), 1);
-    QVERIFY(shown[0].contains("outside"));
-    QTest::mouseClick(button, Qt::LeftButton);
-    QCOMPARE(shown.size(), 2);
-    QVERIFY(window.isOpen());
+    runtime_ = std::make_unique<fw::Runtime>(*backend_);
+    quillex::StartUp(*runtime_);
+    window_ = &form::Window1::Instance();
+    view_ = backend_->viewOf(*window_);
+    QVERIFY(view_ != nullptr);
+    view_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(view_));
   }
 
-  void editMenuEditsTheFocusedFieldAndTheFormFollows() {
-    qtui::QtBackend backend;
-    fw::Runtime runtime(backend);
-    quillex::StartUp(runtime);
-    auto& window = fw::implicitInstance<FieldWindow>();
-    QMainWindow* view = backend.viewOf(window);
-    auto* edit = view->findChild<QLineEdit*>("NameEF");
-    QVERIFY(edit != nullptr);
-    view->activateWindow();
-    edit->setFocus();
-    QApplication::setActiveWindow(view);
-    QTest::keyClicks(edit, "4k7");
-    QCOMPARE(window.field->Text(), std::string("4k7"));
-    QCOMPARE(window.changes.size(), size_t{3});  // one change per key
-    view->findChild<QAction*>("EditSelectAll")->trigger();
-    view->findChild<QAction*>("EditCut")->trigger();
-    QCOMPARE(window.field->Text(), std::string());
-    view->findChild<QAction*>("EditPaste")->trigger();
-    QCOMPARE(window.field->Text(), std::string("4k7"));
-    view->findChild<QAction*>("EditUndo")->trigger();
-    QCOMPARE(window.field->Text(), std::string());
+  void cleanup() {
+    QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join('\n')));
+    messages_.clear();
+    view_ = nullptr;
+    window_ = nullptr;
+    runtime_.reset();
+    backend_.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 
+  void startsWithTheMainWindowAndItsMenusAndQuits() {
+    QCOMPARE(windowsTitled("Untitled"), QList<QWidget*>{view_});
+    QCOMPARE(view_->centralWidget()->size(), QSize(1009, 709));
+    QStringList titles;
+    for (QAction* menu : view_->menuBar()->actions()) titles << menu->text();
+    QCOMPARE(titles, (QStringList{"&File", "&Edit", "Windows"}));
+    QCOMPARE(view_->findChild<QAction*>("FileOpen")->shortcut(), QKeySequence("Ctrl+O"));
+    QCOMPARE(view_->findChild<QAction*>("WindowsStaticAttributes")->shortcut(),
+             QKeySequence("Ctrl+T"));
+    // File > Quit ends the event loop.
+    QTimer::singleShot(0, view_->findChild<QAction*>("FileQuit"), &QAction::trigger);
+    runtime_->run();
+  }
+
+  void choosingUnitAndTypingFollowGoAndOutput() {
+    auto* unit = widget<QComboBox>("ValueSuffixPU");
+    unit->setFocus();
+    QTest::keyClick(unit, Qt::Key_Down);  // the first unit, ohms
+    QCOMPARE(window_->ValueSuffixPU().ListIndex(), 1);
+    QVERIFY(widget("UnitsStartST")->isVisible());
+    QCOMPARE(widget<QLabel>("UnitsStopST")->text(), QString("Ω"));
+    QVERIFY(widget("StartEF")->isEnabled());
+    QVERIFY(!widget("PushButton1")->isEnabled());  // no reference-designator prefix yet
+
+    typeInto(widget<QComboBox>("RefDesPreCB"), "R");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // leaving commits the entry
+    QVERIFY(widget("PushButton1")->isEnabled());
+
+    typeInto(widget("StartEF"), "0.0001");
+    QVERIFY(!widget("PushButton1")->isEnabled());
+    QTest::keyClick(widget("StartEF"), Qt::Key_1);  // 0.00011
+    QVERIFY(widget("PushButton1")->isEnabled());
+
+    auto* output = widget<QPlainTextEdit>("TestEF");
+    typeInto(output, "R1 result");
+    QCOMPARE(window_->TestEF().Text(), std::string("R1 result"));
+    // Typing a manufacturer keeps the output; committing it empties the output.
+    typeInto(widget("ManufCB(1)"), "Vishay");
+    QCOMPARE(output->toPlainText(), QString("R1 result"));
+    QCOMPARE(window_->OutputLineArray[20], std::string("Vishay"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(output->toPlainText(), QString());
+
+    // Picking the third source's next manufacturer from the list.
+    typeInto(output, "R1 result");
+    auto* third = widget<QComboBox>("ManufCB(2)");
+    third->setFocus();
+    QTest::keyClick(third, Qt::Key_Down);
+    QCOMPARE(third->currentText(), QString("Panasonic"));
+    QCOMPARE(window_->OutputLineArray[30], std::string("Panasonic"));
+    QCOMPARE(output->toPlainText(), QString());
+  }
+
+  // Tab visits the enabled fields in creation order and comes round to the first again; labels
+  // take no focus, and Start, Stop, the index fields, the totals and Go start disabled.
+  void tabMovesThroughFieldsInCreationOrder() {
+    QStringList expected;
+    for (const auto& c : window_->controls()) {
+      if (c->kind() == fw::ControlKind::StaticText || !c->Enabled()) continue;
+      const QString index = c->Index() == fw::kNoIndex ? "" : QString("(%1)").arg(c->Index());
+      expected << QString::fromStdString(c->Name()) + index;
+    }
+    expected << expected.first();
+    QCOMPARE(expected.size(), 39);
+    widget("PrefixEF(0)")->setFocus();
+    QStringList visited = {QApplication::focusWidget()->objectName()};
+    for (int step = 1; step < expected.size(); ++step) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QWidget* focus = QApplication::focusWidget();
+      // An editable combo box's line edit holds the focus for its box.
+      if (qobject_cast<QComboBox*>(focus->parentWidget())) focus = focus->parentWidget();
+      visited << focus->objectName();
+    }
+    QCOMPARE(visited, expected);
+  }
+
+  // The open list shows every sample code of a row, though the closed box has room for a few.
+  void valueFormatListShowsWholeRows() {
+    auto* format = widget<QComboBox>("ValFmtPU(1)");
+    format->showPopup();
+    QWidget* popup = format->view()->window();
+    QVERIFY(QTest::qWaitForWindowExposed(popup));
+    QVERIFY(popup->grab().save(QString(QUILLEX_BUILD_DIR) + "/window1_value_formats.png"));
+    QVERIFY(format->view()->width() >= format->view()->sizeHintForColumn(0));
+    format->hidePopup();
+  }
+
+  void onlyTheOutputFollowsTheWindowSize() {
+    const QRect outputBefore = widget("TestEF")->geometry();
+    const QRect goBefore = widget("PushButton1")->geometry();
+    view_->resize(view_->width() + 200, view_->height() + 100);
+    QCOMPARE(widget("TestEF")->geometry(), outputBefore.adjusted(0, 0, 200, 100));
+    QCOMPARE(widget("PushButton1")->geometry(), goBefore);
+  }
+
+  void editMenuEditsTheFocusedField() {
+    auto* field = widget<QLineEdit>("LibPreEF");
+    field->setFocus();
+    QTest::keyClicks(field, "4k7");
+    QCOMPARE(window_->OutputLineArray[0], std::string("4k7"));
+    view_->findChild<QAction*>("EditSelectAll")->trigger();
+    view_->findChild<QAction*>("EditCut")->trigger();
+    QCOMPARE(window_->LibPreEF().Text(), std::string());
+    view_->findChild<QAction*>("EditPaste")->trigger();
+    QCOMPARE(window_->LibPreEF().Text(), std::string("4k7"));
+    view_->findChild<QAction*>("EditUndo")->trigger();
+    QCOMPARE(window_->OutputLineArray[0], std::string());
+  }
+
+  // Output that grows line by line goes in piece by piece; any other text replaces it.
   void aGrowingOutputShowsExactlyTheModelsText() {
-    qtui::QtBackend backend;
-    fw::Runtime runtime(backend);
-    quillex::StartUp(runtime);
-    auto& window = fw::implicitInstance<FieldWindow>();
-    auto* plain = backend.viewOf(window)->findChild<QPlainTextEdit*>("OutEF");
-    QVERIFY(plain != nullptr);
+    auto* output = widget<QPlainTextEdit>("TestEF");
     std::string text;
     for (int line = 0; line < 50; ++line) {
       text += "R" + std::to_string(line) + "\t4.7kΩ\n";
-      window.output->setText(text);
+      window_->TestEF().setText(text);
     }
-    QCOMPARE(plain->toPlainText().toStdString(), text);
-    window.output->setText("other");
-    QCOMPARE(plain->toPlainText(), QString("other"));
-    window.output->setText("");
-    QCOMPARE(plain->toPlainText(), QString());
+    QCOMPARE(output->toPlainText().toStdString(), text);
+    window_->TestEF().setText("other");
+    QCOMPARE(output->toPlainText(), QString("other"));
+    window_->TestEF().setText("");
+    QCOMPARE(output->toPlainText(), QString());
   }
 
-  void closingTheMainWindowDropsItAndItComesBackFresh() {
-    qtui::QtBackend backend;
-    fw::Runtime runtime(backend);
-    quillex::StartUp(runtime);
-    QMainWindow* view = mainWindowView();
-    QVERIFY(view != nullptr);
-    form::Window1::Instance().OutputLineArray[48] = "stale";
-    view->close();
-    QVERIFY(runtime.windows().empty());
-    runtime.openDocument(fw::FolderItem("/nonexistent/R1.txt"));
-    QCOMPARE(runtime.windows().size(), size_t{1});
-    QCOMPARE(form::Window1::Instance().OutputLineArray[48], std::string());
-    QVERIFY(mainWindowView() != nullptr);
+  void anErrorInGoIsShownAndTheProgramGoesOn() {
+    form::Window1::setCommands({.go = [](form::Window1&) {
+      fw::Array<int> cells(50);
+      cells[51] = 1;
+    }});
+    window_->ValueSuffixPU().setListIndex(1);
+    window_->RefDesPreCB().setListIndex(1);
+    QTest::mouseClick(widget("PushButton1"), Qt::LeftButton);
+    QTest::mouseClick(widget("PushButton1"), Qt::LeftButton);
+    form::Window1::setCommands({});
+    QCOMPARE(messages_.size(), 2);
+    QVERIFY(messages_[0].contains("outside"));
+    QVERIFY(window_->isOpen());
+    messages_.clear();
+  }
+
+  // Chosen twice: one window, which keeps what was typed; closed and chosen again: a fresh one.
+  void staticAttributesShowsOneWindowAndAClosedOneComesBackFresh() {
+    auto* action = view_->menuBar()->findChild<QAction*>("WindowsStaticAttributes");
+    QVERIFY(action != nullptr);
+    action->trigger();
+    QCOMPARE(windowsTitled("Static Attributes").size(), 1);
+    QWidget* window = windowsTitled("Static Attributes").first();
+    auto* package = window->findChild<QLineEdit*>("PackageEF");
+    QVERIFY(package != nullptr);
+    QTest::keyClicks(package, "0805");
+
+    action->trigger();
+    QCOMPARE(windowsTitled("Static Attributes"), QList<QWidget*>{window});
+    QCOMPARE(package->text(), QString("0805"));
+    QCOMPARE(form::StaticAttr::Instance().get<fw::EditField>("PackageEF").Text(), "0805");
+
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(windowsTitled("Static Attributes").size(), 0);
+    action->trigger();
+    QCOMPARE(windowsTitled("Static Attributes").size(), 1);
+    QCOMPARE(windowsTitled("Static Attributes").first()->findChild<QLineEdit*>("PackageEF")->text(),
+             QString());
   }
 };
 
