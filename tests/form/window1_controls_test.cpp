@@ -8,16 +8,23 @@
 
 namespace {
 
-// The controls in creation order, which is the tab order, less the labels and status texts that
-// take no focus; "(i)" is element i of an array.
-constexpr const char* kFieldOrder =
-    "StartEF StopEF PrefixEF(0) ValFmtPU(0) SuffixEF(0) LibPreEF ManufCB(0) SeriesPU "
-    "ValueSuffixPU TestEF PushButton1 LibSufEF ValPreEF ValSufEF ManufCB(1) PrefixEF(1) "
-    "ValFmtPU(1) SuffixEF(1) ManufCB(2) PrefixEF(2) ValFmtPU(2) SuffixEF(2) VendorEF(0) "
-    "VendorEF(1) VendorEF(2) MrkPU(0) MrkPU(1) MrkPU(2) LengthEF(0) LengthEF(1) LengthEF(2) "
-    "WidthEF(0) WidthEF(1) WidthEF(2) LengthTotEF WidthTotEF AreaEF RefDesPreCB PreLOCB "
-    "RefDesStartEF SpiceRefDesPreCB SpiceParamEF SigDigEF(0) IndexStartEF(0) SigDigEF(1) "
-    "IndexStartEF(1) IndexStartEF(2) SigDigEF(2) PrefixPNCB";
+// Every control in creation order, which is the tab order; "(i)" is element i of an array.
+constexpr const char* kCreationOrder =
+    "StaticText36 StaticText33 StaticText32 StartEF StaticText1 StopEF StaticText2 StaticText4 "
+    "PrefixEF(0) ValFmtPU(0) SuffixEF(0) StaticText5 StaticText6 StaticText7 StaticText8 "
+    "LibPreEF StaticText9 ManufCB(0) SeriesPU StaticText10 StaticText11 StaticText12 "
+    "ValueSuffixPU UnitsStartST UnitsStopST TestEF PushButton1 LibSufEF ValPreEF StaticText13 "
+    "StaticText14 ValSufEF StaticText15 StaticText16 ManufCB(1) PrefixEF(1) ValFmtPU(1) "
+    "SuffixEF(1) StaticText17 StaticText18 ManufCB(2) PrefixEF(2) ValFmtPU(2) SuffixEF(2) "
+    "StaticText19 VendorEF(0) StaticText20 VendorEF(1) StaticText21 VendorEF(2) StaticText22 "
+    "StaticText23 StaticText24 StaticText25 StaticText26 StaticText27 CurrentValueST MrkPU(0) "
+    "StaticText28 MrkPU(1) StaticText29 MrkPU(2) StaticText30 DeviceCntST LengthEF(0) "
+    "StaticText31 LengthEF(1) LengthEF(2) StaticText34 StaticText35 WidthEF(0) WidthEF(1) "
+    "WidthEF(2) LengthTotEF WidthTotEF StaticText37 AreaEF StaticText38 RefDesPreCB "
+    "StaticText39 PreLOCB RefDesStartEF StaticText40 SpiceRefDesPreCB StaticText41 SpiceParamEF "
+    "StaticText42 SigDig0ST SigDigEF(0) IndexStart0ST IndexStartEF(0) SigDig1ST SigDigEF(1) "
+    "IndexStart1ST IndexStartEF(1) IndexStartEF(2) IndexStart2ST SigDigEF(2) SigDig2ST "
+    "PrefixPNCB";
 
 // The kind a control's name tells: a suffix, or the framework's default name.
 fw::ControlKind kindByName(const std::string& name) {
@@ -34,10 +41,10 @@ const std::set<std::string> kDisabled = {"StartEF",     "StopEF",     "SigDigEF"
                                          "LengthTotEF", "WidthTotEF", "PushButton1"};
 
 // Each control in turn: its place in the tab order, its state when the window opens and the
-// events bound on it (71 in all; labels, the status texts and the output have none); the
-// controls other than labels in their order, each of the kind its name tells. One help tag.
+// events bound on it (71 in all; labels, the status texts and the output have none), each
+// control other than a label of the kind its name tells. One help tag.
 TEST_F(Window1Test, HundredControlsInTabOrderWithSeventyOneBindings) {
-  std::istringstream order(kFieldOrder);
+  std::istringstream order(kCreationOrder);
   int position = 0;
   int bindings = 0;
   for (const auto& c : w.controls()) {
@@ -52,11 +59,12 @@ TEST_F(Window1Test, HundredControlsInTabOrderWithSeventyOneBindings) {
                         fw::Event::TextChanged, fw::Event::Action}) {
       bindings += c->isBound(e);
     }
-    if (c->kind() == fw::ControlKind::StaticText) continue;
     std::string expected;
     order >> expected;
     EXPECT_EQ(entry, expected) << position;
-    EXPECT_EQ(c->kind(), kindByName(name)) << entry;
+    if (c->kind() != fw::ControlKind::StaticText) {
+      EXPECT_EQ(c->kind(), kindByName(name)) << entry;
+    }
   }
   EXPECT_EQ(position, 100);
   EXPECT_EQ(bindings, 71);
