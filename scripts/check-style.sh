@@ -11,7 +11,7 @@ if [ "${#sources[@]}" -gt 0 ]; then
     echo "tabs or trailing blanks above"
     status=1
   fi
-  if grep -n -E '#include <Q' $(printf '%s\n' "${sources[@]}" | grep -v -E '^(app/qt/|app/main\.cpp|tests/qt/)'); then
+  if grep -n -E '#include <Q' $(printf '%s\n' "${sources[@]}" | grep -v -E '^(qt/|app/main\.cpp|tests/qt/)'); then
     echo "Qt is used outside the Qt backend above"
     status=1
   fi
