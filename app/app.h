@@ -5,12 +5,12 @@
 #include <optional>
 #include <string>
 
-#include "framework/application.h"
+#include "form/formcommands.h"
 #include "framework/files.h"
 
 namespace quillex {
 
-class App : public fw::Application {
+class App : public form::FormApplication {
  public:
   // The registered application object.
   static App& Instance();

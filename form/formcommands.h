@@ -1,10 +1,12 @@
 #pragma once
 
 // The commands of the main window that live in the generation layer (Go, File > Open,
-// File > Save). The program's start-up hands them to the form, so the form never depends on the
-// layer that builds and reads attribute-value texts.
+// File > Save). The application object holds them, and the program's start-up fills them in, so
+// the form never depends on the layer that builds and reads attribute-value texts.
 
 #include <functional>
+
+#include "framework/application.h"
 
 namespace form {
 
@@ -16,5 +18,15 @@ struct FormCommands {
   std::function<bool(Window1&)> fileOpen{};
   std::function<bool(Window1&)> fileSave{};
 };
+
+// An application object that carries the form's commands. Without one (or with a command left
+// empty) Go and the file commands do nothing.
+class FormApplication : public fw::Application {
+ public:
+  FormCommands Commands;
+};
+
+// The commands of the running application; empty ones when it has none.
+const FormCommands& commands();
 
 }  // namespace form

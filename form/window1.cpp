@@ -5,20 +5,17 @@
 #include "framework/text.h"
 
 namespace form {
-namespace {
-FormCommands& storedCommands() {
-  static FormCommands commands;
-  return commands;
+
+const FormCommands& commands() {
+  static const FormCommands kNone;
+  const auto* app = dynamic_cast<const FormApplication*>(fw::Runtime::current().application());
+  return app != nullptr ? app->Commands : kNone;
 }
-}  // namespace
 
 Window1::Window1() = default;
 Window1::~Window1() = default;
 
 Window1& Window1::Instance() { return fw::implicitInstance<Window1>(); }
-
-void Window1::setCommands(FormCommands commands) { storedCommands() = std::move(commands); }
-const FormCommands& Window1::commands() { return storedCommands(); }
 
 void Window1::Layout(fw::WindowSpec& frame) {
   // The framework's defaults for the rest: resizable up to 32000 x 32000, close and minimize
@@ -50,16 +47,17 @@ void Window1::Event_Open() {
 }
 
 void Window1::PushButton1_Action() {
-  if (const auto& go = commands().go) go(*this);
+  // Copies: a command may replace the application object while it runs.
+  if (const auto go = commands().go) go(*this);
 }
 
 bool Window1::FileOpen_Action() {
-  const auto& open = commands().fileOpen;
+  const auto open = commands().fileOpen;
   return open ? open(*this) : false;
 }
 
 bool Window1::FileSave_Action() {
-  const auto& save = commands().fileSave;
+  const auto save = commands().fileSave;
   return save ? save(*this) : false;
 }
 

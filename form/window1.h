@@ -27,11 +27,6 @@ class Window1 : public fw::Window {
   // The main window: the open one, or a new one built with the initial values.
   static Window1& Instance();
 
-  // The commands that the generation layer supplies; they apply to every main window built
-  // afterwards. Without them Go and the file commands do nothing.
-  static void setCommands(FormCommands commands);
-  static const FormCommands& commands();
-
   // Working properties.
   units::UnitTable Units;  // UnitMultiplier, the decade and suffix tables, UnitsSuffix
   static constexpr std::string_view Zeros = units::Zeros;

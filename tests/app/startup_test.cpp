@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app.h"
 #include "form/window1.h"
 #include "framework/headlessbackend.h"
 #include "menubar1.h"
@@ -47,10 +48,10 @@ TEST_F(Started, TheTemplateRightAfterStartUp) {
 // menu bar; File > Save needs the output of an open one.
 TEST_F(Started, AClosedMainWindowComesBackFresh) {
   int opened = 0;
-  form::Window1::setCommands({.fileOpen = [&](form::Window1&) {
+  quillex::App::Instance().Commands = {.fileOpen = [&](form::Window1&) {
     ++opened;
     return true;
-  }});
+  }};
   main().OutputLineArray[48] = "left over";
   main().Close();
   EXPECT_TRUE(runtime.windows().empty());
@@ -66,7 +67,6 @@ TEST_F(Started, AClosedMainWindowComesBackFresh) {
   main().Close();
   EXPECT_FALSE(runtime.dispatchMenu("FileSave", nullptr));
   EXPECT_TRUE(runtime.windows().empty());
-  form::Window1::setCommands({});
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include <functional>
+#include <memory>
 
 #include "formtest.h"
 
@@ -51,11 +52,13 @@ TEST_F(Window1Test, CheckForGo) {
 
 TEST_F(Window1Test, GoButtonRunsTheGenerationCommand) {
   int runs = 0;
-  form::Window1::setCommands({.go = [&](form::Window1&) { ++runs; }});
+  auto app = std::make_unique<form::FormApplication>();
+  app->Commands.go = [&](form::Window1&) { ++runs; };
+  runtime.setApplication(std::move(app));
   w.PushButton1().userClick();  // disabled: nothing
   fillInForGo();
   w.PushButton1().userClick();
-  form::Window1::setCommands({});
+  runtime.setApplication(std::make_unique<form::FormApplication>());
   w.PushButton1().userClick();
   EXPECT_EQ(runs, 1);
 }

@@ -15,6 +15,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "app.h"
 #include "form/staticattr.h"
 #include "form/window1.h"
 #include "framework/runtime.h"
@@ -205,15 +206,17 @@ class AppQtTest : public QObject {
   }
 
   void anErrorInGoIsShownAndTheProgramGoesOn() {
-    form::Window1::setCommands({.go = [](form::Window1&) {
+    auto& commands = quillex::App::Instance().Commands;
+    const form::FormCommands kept = commands;
+    commands.go = [](form::Window1&) {
       fw::Array<int> cells(50);
       cells[51] = 1;
-    }});
+    };
     window_->ValueSuffixPU().setListIndex(1);
     window_->RefDesPreCB().setListIndex(1);
     QTest::mouseClick(widget("PushButton1"), Qt::LeftButton);
     QTest::mouseClick(widget("PushButton1"), Qt::LeftButton);
-    form::Window1::setCommands({});
+    commands = kept;
     QCOMPARE(messages_.size(), 2);
     QVERIFY(messages_[0].contains("outside"));
     QVERIFY(window_->isOpen());
