@@ -2,6 +2,7 @@
 
 #include "app.h"
 #include "form/window1.h"
+#include "generate/commands.h"
 #include "menubar1.h"
 
 namespace quillex {
@@ -11,6 +12,7 @@ void InitFileTypes() {}
 void NewAppInstance(fw::Runtime& runtime) {
   auto app = std::make_unique<App>();
   app->MenuBar = MenuBar1::Instance();
+  app->Commands = generate::Commands();
   runtime.setApplication(std::move(app));
 }
 

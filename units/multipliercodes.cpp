@@ -56,9 +56,13 @@ std::string Double2Mrk0603Code(double value) {
   return fw::Right("0" + fw::Str(index), 2) + fw::Mid(EIA0603codes, toInt(p), 1);
 }
 
-std::string IndexPartNumber1(int number) { return fw::Str(number); }
-std::string IndexPartNumber01(int number) { return fw::Right("00" + fw::Str(number), 2); }
-std::string IndexPartNumber001(int number) { return fw::Right("000" + fw::Str(number), 3); }
-std::string IndexPartNumber0001(int number) { return fw::Right("0000" + fw::Str(number), 4); }
+std::string IndexPartNumber1(std::int64_t number) { return fw::Str(number); }
+std::string IndexPartNumber01(std::int64_t number) { return fw::Right("00" + fw::Str(number), 2); }
+std::string IndexPartNumber001(std::int64_t number) {
+  return fw::Right("000" + fw::Str(number), 3);
+}
+std::string IndexPartNumber0001(std::int64_t number) {
+  return fw::Right("0000" + fw::Str(number), 4);
+}
 
 }  // namespace units

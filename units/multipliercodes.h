@@ -5,6 +5,7 @@
 // text and changes nothing; a value that is not a positive number gives the empty text. None
 // reads a unit table.
 
+#include <cstdint>
 #include <string>
 
 #include "units/digits.h"
@@ -41,9 +42,9 @@ std::string Double2Mrk0603Code(double value);
 
 // The index number `number` in decimal, and its last 2, 3 or 4 digits padded with zeros
 // ("5", "05", "005", "0005"; 12345 gives "45" in the two-digit form).
-std::string IndexPartNumber1(int number);
-std::string IndexPartNumber01(int number);
-std::string IndexPartNumber001(int number);
-std::string IndexPartNumber0001(int number);
+std::string IndexPartNumber1(std::int64_t number);
+std::string IndexPartNumber01(std::int64_t number);
+std::string IndexPartNumber001(std::int64_t number);
+std::string IndexPartNumber0001(std::int64_t number);
 
 }  // namespace units

@@ -1,0 +1,264 @@
+// Go walks the chosen series from Start: each device snaps the current value to the series,
+// fills the value cells of the device-line template and appends the joined line; the next
+// current value is the snapped value times one series step, which keeps the run on the series.
+
+#include "generate/go.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string>
+
+#include "framework/numbers.h"
+#include "framework/runtime.h"
+#include "framework/text.h"
+#include "generate/attributetext.h"
+#include "generate/devicecells.h"
+#include "units/digits.h"
+#include "units/evalue.h"
+#include "units/ranges.h"
+#include "units/valuetexts.h"
+
+namespace generate {
+namespace {
+
+constexpr double kSmallestStart = 0.0001;
+constexpr int kUnitRowWithoutUnitText = 6;  // "p, n, µ, m, <none>, k, M...": no unit letter
+constexpr int kSourceColumns = 3;
+constexpr int kNoDigits = 9999;  // the fewest digits of no active column
+
+bool g_running = false;
+
+// The one run in progress; a press of Go inside a yield of a run does nothing.
+class RunningFlag {
+ public:
+  RunningFlag() { g_running = true; }
+  ~RunningFlag() { g_running = false; }
+  RunningFlag(const RunningFlag&) = delete;
+  RunningFlag& operator=(const RunningFlag&) = delete;
+};
+
+std::int32_t intOf(const std::string& text) { return fw::ToInt32(fw::Val(text)); }
+
+class Run {
+ public:
+  explicit Run(form::Window1& w) : w_(w), cells_(w.OutputLineArray) {}
+
+  void go();
+
+ private:
+  // A value the unit tables in force cannot format, as a message for the user; empty when
+  // every value of the run up to `lastE` formats.
+  std::string rangeProblem(double lastE) const;
+  bool anyActiveColumnUses(int valueFormat) const;
+  void normalDevice(const DeviceValue& value);
+  void sourceColumns(const DeviceValue& value, int& minDigits);
+  void libraryName(const DeviceValue& value);
+
+  form::Window1& w_;
+  // This run's copy of the template: what a run empties or lists applies to its own lines.
+  fw::Array<std::string> cells_;
+  std::array<std::int64_t, kSourceColumns> indexCounters_{};
+  std::array<int, kSourceColumns> sigDigits_{};
+  int digitCount_ = 0;
+  std::string valueText_;
+};
+
+void Run::go() {
+  std::string text;
+  appendSectionLines(text, w_);
+  w_.RefDesPrefix = w_.RefDesPreCB().Text();
+  cells_[42] = w_.AreaEF().Text();
+  const SeriesStep series = seriesStep(w_.SeriesPU().ListIndex());
+  w_.TestEF().setText("");
+  // 64 bits: the numbers count on past the largest 32-bit start without repeating.
+  std::int64_t refNumber = intOf(w_.RefDesStartEF().Text());
+  std::int32_t refreshInterval = 20;
+
+  const double typedStart = fw::CDbl(w_.StartEF().Text());
+  if (typedStart < kSmallestStart) {
+    w_.CurrentValueST().setText("Start is too small");
+    return;
+  }
+  const double multiplier = w_.Units.UnitMultiplier;
+  const double start = typedStart / multiplier;
+  const double limit = ((fw::CDbl(w_.StopEF().Text()) / multiplier) * series.ratio) *
+                       stopMargin(series.valuesPerDecade);
+  if (!(multiplier > 0) || !std::isfinite(multiplier)) {
+    w_.CurrentValueST().setText("Choose a unit first");
+    return;
+  }
+  if (start <= limit) {
+    const std::string problem = rangeProblem(units::Evalue(limit, series.valuesPerDecade, 0));
+    if (!problem.empty()) {
+      w_.CurrentValueST().setText(problem);
+      return;
+    }
+  }
+
+  w_.DeviceCntST().setText("");
+  std::int32_t countdown = 2;
+  std::int32_t deviceCount = 0;
+  double current = start;
+  for (int i = 0; i < kSourceColumns; ++i) {
+    indexCounters_[i] = intOf(w_.IndexStartEF(i).Text());
+    sigDigits_[i] = intOf(w_.SigDigEF(i).Text());
+  }
+
+  while (current <= limit) {
+    ++deviceCount;
+    const double E = units::Evalue(current, series.valuesPerDecade, 0);
+    // Snapping never gives 0 for a value in the unit tables' range; stop rather than loop.
+    if (!(E > 0)) break;
+    const DeviceValue value{E, E * multiplier};
+    if (series.test) {
+      writeTestListing(cells_, value, w_.Units);
+    } else {
+      normalDevice(value);
+    }
+    appendDeviceLine(text, w_.RefDesPrefix, refNumber, cells_);
+    ++refNumber;
+    if (countdown <= 0) {
+      w_.TestEF().setText(text);
+      w_.CurrentValueST().setText("Last device generated so far:" + valueText_);
+      w_.CurrentValueST().Refresh();
+      refreshInterval = fw::ToInt32(refreshInterval * 1.2);
+      countdown = refreshInterval;
+    }
+    --countdown;
+    current = E * series.ratio;
+    for (auto& counter : indexCounters_) ++counter;
+    fw::Yield();
+    // The window closed in the yield: its run ends with it.
+    if (!w_.isOpen()) return;
+  }
+
+  w_.DeviceCntST().setText(fw::Str(deviceCount) + " Devices Generated");
+  w_.CurrentValueST().setText("Last device generated:" + valueText_);
+  w_.CurrentValueST().Refresh();
+  w_.TestEF().setText(std::move(text));
+}
+
+std::string Run::rangeProblem(double lastE) const {
+  const std::string tooLarge = "Stop is too large for the chosen unit";
+  if (!(lastE > 0) || !std::isfinite(lastE)) return tooLarge;
+  const units::UnitTable& tables = w_.Units;
+  const double lastV = lastE * tables.UnitMultiplier;
+  const bool test = seriesStep(w_.SeriesPU().ListIndex()).test;
+  if (lastV > units::largestValue(tables, units::TableFormatter::HumanValue) ||
+      lastV > units::largestValue(tables, units::TableFormatter::Spice)) {
+    return tooLarge;
+  }
+  if ((test || anyActiveColumnUses(0)) &&
+      lastE > units::largestValue(tables, units::TableFormatter::Stackpole)) {
+    return tooLarge;
+  }
+  // The test listing also shows the decade step of the snapped value itself.
+  if (test && units::decadeExponent(lastE) > tables.DecadeDelta.Ubound()) return tooLarge;
+  return {};
+}
+
+bool Run::anyActiveColumnUses(int valueFormat) const {
+  for (int p = w_.FirstSourceStart + w_.PartNumberValOffset; p <= w_.LastSource;
+       p += w_.SourcePitch) {
+    if (!cells_[p - 3].empty() && w_.ResCodeFormat[p] == valueFormat) return true;
+  }
+  return false;
+}
+
+void Run::normalDevice(const DeviceValue& value) {
+  int minDigits = kNoDigits;
+  sourceColumns(value, minDigits);
+  valueText_ = units::Double2HumanValue(value.V, minDigits, true, w_.Units);
+  cells_[1] = valueText_;
+  cells_[5] = valueText_;
+  cells_[8] = w_.ValueSuffixPU().ListIndex() == kUnitRowWithoutUnitText
+                  ? valueText_
+                  : fw::Left(valueText_, fw::Len(valueText_) - 1);
+  libraryName(value);
+  cells_[40] = units::Double2spice(value.V, w_.Units);
+  cells_[44] = w_.SpiceRefDesPreCB().Text();
+  cells_[46] = w_.SpiceParamEF().Text();
+}
+
+// Each column with a manufacturer gets its value code and marking; a column without one is
+// emptied, so its four columns stay empty while their separators keep the line's 20 columns.
+void Run::sourceColumns(const DeviceValue& value, int& minDigits) {
+  int source = 0;
+  for (int p = w_.FirstSourceStart + w_.PartNumberValOffset;
+       p <= w_.LastSource && source < kSourceColumns; p += w_.SourcePitch, ++source) {
+    if (!cells_[p - 3].empty()) {
+      if (auto code = valueCode(w_.ResCodeFormat[p], value, indexCounters_[source],
+                                sigDigits_[source], w_.Units)) {
+        cells_[p] = std::move(code->code);
+        digitCount_ = code->digitCount;
+      }
+      if (auto mark = marking(w_.MrkFormat[p + 5], value)) cells_[p + 5] = std::move(*mark);
+      minDigits = std::min(minDigits, digitCount_);
+    } else {
+      for (int cell : {p - 1, p, p + 1}) {
+        cells_[cell] = "";
+        fw::Yield();
+      }
+      cells_[p + 3] = "";
+      cells_[p + 5] = "";
+    }
+    fw::Yield();
+  }
+}
+
+// The name column starts with the library organizer prefix and/or the first source's part
+// number when their boxes are on; with both off it keeps the library-name prefix.
+void Run::libraryName(const DeviceValue& value) {
+  const bool partNumber = w_.PrefixPNCB().Value();
+  const bool organizer = w_.PreLOCB().Value();
+  if (!partNumber && !organizer) return;
+  const std::string& prefix = w_.LibPreEF().Text();
+  const std::string number = cells_[12] + cells_[13] + cells_[14];
+  if (!organizer) {
+    cells_[0] = number + prefix;
+    return;
+  }
+  const std::string lo = units::Double2EMMM(value.V, digitCount_);
+  cells_[0] = partNumber ? lo + " " + number + prefix : lo + " " + prefix;
+}
+
+}  // namespace
+
+SeriesStep seriesStep(int row) noexcept {
+  switch (row) {
+    case 0:
+      return {1.4677992676220695, 6, false};
+    case 1:
+      return {1.2115276586285884, 12, false};
+    case 2:
+      return {1.1006941712522096, 24, false};
+    case 3:
+      return {1.0491397291363098, 48, false};
+    case 4:
+      return {1.0242752213815922, 96, false};
+    case 5:
+      return {1.0120648306218294, 192, false};
+    case 6:
+      return {1.7782794100389228, 125, false};
+    case 7:
+      return {3.1622776601683795, 48, true};
+    default:
+      return {};
+  }
+}
+
+double stopMargin(int valuesPerDecade) noexcept {
+  if (valuesPerDecade == 192) return 0.989;
+  if (valuesPerDecade > 48) return 0.98;
+  if (valuesPerDecade > 12) return 0.95;
+  return 0.89;
+}
+
+void PushButton1_Action(form::Window1& w) {
+  if (g_running) return;
+  RunningFlag running;
+  Run(w).go();
+}
+
+}  // namespace generate

@@ -1,0 +1,33 @@
+#pragma once
+
+// Go: the attribute-value text of a whole family of parts, built from the form.
+
+#include "form/window1.h"
+
+namespace generate {
+
+// The step from one nominal value of the chosen series to the next, the values per decade that
+// snapping uses, and whether the series is the test series.
+struct SeriesStep {
+  double ratio = 0;
+  int valuesPerDecade = 0;
+  bool test = false;
+};
+
+// The series of row `row` of SeriesPU; no row (-1) or a row outside the list gives a ratio of 0,
+// and so a run with no device.
+SeriesStep seriesStep(int row) noexcept;
+
+// The factor below one series step at which a run stops, so that a Stop a little below a series
+// value does not produce that value.
+double stopMargin(int valuesPerDecade) noexcept;
+
+// The Go button: puts into TestEF the nine section lines that record the form of both windows
+// and one device line per value of the chosen series from Start up to about Stop, showing the
+// progress in CurrentValueST and the count in DeviceCntST. Refuses, with a message in
+// CurrentValueST and an empty TestEF, a Start below 0.0001 or a range that the chosen unit's
+// tables cannot format. The window's template is left as the form's handlers keep it; a second
+// press while a run is going on does nothing, and a run whose window closes ends at once.
+void PushButton1_Action(form::Window1& w);
+
+}  // namespace generate

@@ -1,0 +1,117 @@
+#pragma once
+
+// What the generation tests share: a fresh main window on the headless backend whose Go button
+// runs the generation layer, settings applied as a person would make them, and readers of the
+// text Go leaves in the output field.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "form/staticattr.h"
+#include "form/window1.h"
+#include "framework/headlessbackend.h"
+#include "framework/runtime.h"
+#include "generate/commands.h"
+
+class GoTest : public ::testing::Test {
+ protected:
+  GoTest() {
+    auto app = std::make_unique<form::FormApplication>();
+    app->Commands = generate::Commands();
+    runtime.setApplication(std::move(app));
+  }
+
+  // A setting "Name=value", "Name(i)=value" or "StaticAttr.Name=value": the text of an edit
+  // field or combo box, the row of a pop-up menu, True or False for a check box. Each is made
+  // through the control's setter, so its handler runs.
+  void set(const std::string& setting) {
+    const auto equals = setting.find('=');
+    ASSERT_NE(equals, std::string::npos) << setting;
+    std::string name = setting.substr(0, equals);
+    const std::string value = setting.substr(equals + 1);
+    const fw::Window* window = &w();
+    if (name.starts_with("StaticAttr.")) {
+      window = &form::StaticAttr::Instance();
+      name = name.substr(11);
+    }
+    int index = fw::kNoIndex;
+    if (const auto open = name.find('('); open != std::string::npos) {
+      index = std::stoi(name.substr(open + 1));
+      name = name.substr(0, open);
+    }
+    fw::Control& c = window->control(name, index);
+    if (auto* field = dynamic_cast<fw::EditField*>(&c)) {
+      field->setText(value);
+    } else if (auto* combo = dynamic_cast<fw::ComboBox*>(&c)) {
+      combo->setText(value);
+    } else if (auto* popup = dynamic_cast<fw::PopupMenu*>(&c)) {
+      popup->setListIndex(std::stoi(value));
+    } else if (auto* box = dynamic_cast<fw::CheckBox*>(&c)) {
+      box->setValue(value == "True");
+    } else {
+      FAIL() << "cannot set " << setting;
+    }
+  }
+  void set(std::initializer_list<std::string> settings) {
+    for (const auto& setting : settings) set(setting);
+  }
+  void set(const std::vector<std::string>& settings) {
+    for (const auto& setting : settings) set(setting);
+  }
+
+  // Presses Go as the user would; the form must have enabled it.
+  void go() {
+    ASSERT_TRUE(w().PushButton1().Enabled()) << "the form does not enable Go";
+    w().PushButton1().userClick();
+  }
+  // Presses Go whether or not the form enables it.
+  void forceGo() { generate::Commands().go(w()); }
+
+  form::Window1& w() { return form::Window1::Instance(); }
+  const std::string& output() { return w().TestEF().Text(); }
+
+  fw::HeadlessBackend backend;
+  fw::Runtime runtime{backend};
+};
+
+namespace gotest {
+
+// The lines of `text` without their line ends.
+inline std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    const size_t end = text.find('\n', start);
+    if (end == std::string::npos) {
+      lines.push_back(text.substr(start));
+      break;
+    }
+    lines.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return lines;
+}
+
+// The TAB-separated columns of `line`.
+inline std::vector<std::string> columnsOf(const std::string& line) {
+  std::vector<std::string> columns;
+  size_t start = 0;
+  for (;;) {
+    const size_t tab = line.find('\t', start);
+    columns.push_back(line.substr(start, tab - start));
+    if (tab == std::string::npos) return columns;
+    start = tab + 1;
+  }
+}
+
+// The device lines of an output: every line after the nine section lines.
+inline std::vector<std::string> deviceLinesOf(const std::string& text) {
+  auto lines = linesOf(text);
+  if (lines.size() <= 9) return {};
+  return {lines.begin() + 9, lines.end()};
+}
+
+}  // namespace gotest
