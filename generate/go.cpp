@@ -42,7 +42,15 @@ std::int32_t intOf(const std::string& text) { return fw::ToInt32(fw::Val(text));
 
 class Run {
  public:
-  explicit Run(form::Window1& w) : w_(w), cells_(w.OutputLineArray) {}
+  explicit Run(form::Window1& w)
+      : w_(w),
+        cells_(w.OutputLineArray),
+        unit_(w.ValueSuffixPU()),
+        organizerBox_(w.PreLOCB()),
+        partNumberBox_(w.PrefixPNCB()),
+        libraryPrefix_(w.LibPreEF()),
+        spicePrefix_(w.SpiceRefDesPreCB()),
+        spiceParameters_(w.SpiceParamEF()) {}
 
   void go();
 
@@ -58,6 +66,13 @@ class Run {
   form::Window1& w_;
   // This run's copy of the template: what a run empties or lists applies to its own lines.
   fw::Array<std::string> cells_;
+  // The controls read for every device, found once.
+  const fw::PopupMenu& unit_;
+  const fw::CheckBox& organizerBox_;
+  const fw::CheckBox& partNumberBox_;
+  const fw::EditField& libraryPrefix_;
+  const fw::ComboBox& spicePrefix_;
+  const fw::EditField& spiceParameters_;
   std::array<std::int64_t, kSourceColumns> indexCounters_{};
   std::array<int, kSourceColumns> sigDigits_{};
   int digitCount_ = 0;
@@ -172,13 +187,13 @@ void Run::normalDevice(const DeviceValue& value) {
   valueText_ = units::Double2HumanValue(value.V, minDigits, true, w_.Units);
   cells_[1] = valueText_;
   cells_[5] = valueText_;
-  cells_[8] = w_.ValueSuffixPU().ListIndex() == kUnitRowWithoutUnitText
+  cells_[8] = unit_.ListIndex() == kUnitRowWithoutUnitText
                   ? valueText_
                   : fw::Left(valueText_, fw::Len(valueText_) - 1);
   libraryName(value);
   cells_[40] = units::Double2spice(value.V, w_.Units);
-  cells_[44] = w_.SpiceRefDesPreCB().Text();
-  cells_[46] = w_.SpiceParamEF().Text();
+  cells_[44] = spicePrefix_.Text();
+  cells_[46] = spiceParameters_.Text();
 }
 
 // Each column with a manufacturer gets its value code and marking; a column without one is
@@ -210,10 +225,10 @@ void Run::sourceColumns(const DeviceValue& value, int& minDigits) {
 // The name column starts with the library organizer prefix and/or the first source's part
 // number when their boxes are on; with both off it keeps the library-name prefix.
 void Run::libraryName(const DeviceValue& value) {
-  const bool partNumber = w_.PrefixPNCB().Value();
-  const bool organizer = w_.PreLOCB().Value();
+  const bool partNumber = partNumberBox_.Value();
+  const bool organizer = organizerBox_.Value();
   if (!partNumber && !organizer) return;
-  const std::string& prefix = w_.LibPreEF().Text();
+  const std::string& prefix = libraryPrefix_.Text();
   const std::string number = cells_[12] + cells_[13] + cells_[14];
   if (!organizer) {
     cells_[0] = number + prefix;
