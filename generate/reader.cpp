@@ -1,0 +1,97 @@
+#include "generate/reader.h"
+
+#include <optional>
+
+#include "form/staticattr.h"
+#include "framework/numbers.h"
+#include "framework/runtime.h"
+#include "framework/text.h"
+#include "generate/attributetext.h"
+
+namespace generate {
+namespace {
+
+constexpr int kLastExaminedLine = 10;
+// Every section line has at least its marker and six fields; fields past the sixth are read
+// only from a line with the full field count of its section.
+constexpr size_t kShortestSectionLine = 7;
+constexpr size_t kAlwaysReadFields = 6;
+// A file may carry the place holder where the SPICE fields of the first source stand.
+constexpr std::string_view kFiller = "Filler";
+
+bool occursTwice(std::string_view text, std::string_view end) {
+  const size_t first = text.find(end);
+  return first != std::string_view::npos &&
+         text.find(end, first + end.size()) != std::string_view::npos;
+}
+
+// The line end that cuts the text into at least 3 pieces, tried in the order CR LF, LF, CR.
+std::optional<std::string_view> lineEndOf(std::string_view text) {
+  for (std::string_view end : {"\r\n", "\n", "\r"}) {
+    if (occursTwice(text, end)) return end;
+  }
+  return std::nullopt;
+}
+
+void setFromField(fw::Control& control, const std::string& field) {
+  if (auto* edit = dynamic_cast<fw::EditField*>(&control)) {
+    edit->setText(field);
+  } else if (auto* combo = dynamic_cast<fw::ComboBox*>(&control)) {
+    combo->setText(field);
+  } else if (auto* popup = dynamic_cast<fw::PopupMenu*>(&control)) {
+    popup->setListIndex(fw::ToInt32(fw::Val(field)));
+  } else if (auto* box = dynamic_cast<fw::CheckBox*>(&control)) {
+    box->setValue(field == "True");
+  }
+}
+
+void applySection(form::Window1& w, const SectionLayout& section,
+                  const fw::Array<std::string>& fields) {
+  const size_t count = static_cast<size_t>(fields.size());
+  const bool full = count >= section.fields.size() + 1;
+  const bool firstSource = section.marker == "*_Source_1";
+  for (size_t i = 0; i < section.fields.size() && i + 1 < count; ++i) {
+    const SectionField& field = section.fields[i];
+    if (field.source == FieldSource::Literal) continue;
+    if (i >= kAlwaysReadFields && !full) break;
+    const std::string& value = fields[static_cast<int>(i + 1)];
+    if (firstSource && i >= kAlwaysReadFields && value == kFiller) continue;
+    // Each control is set through its window's accessor, and its handler runs before the next
+    // field is applied: a test series chosen first is overridden by the file's own unit, Start
+    // and Stop.
+    fw::Window& window = field.source == FieldSource::Main
+                             ? static_cast<fw::Window&>(w)
+                             : static_cast<fw::Window&>(form::StaticAttr::Instance());
+    setFromField(window.control(field.name, field.index), value);
+  }
+}
+
+}  // namespace
+
+std::int32_t ParseFileText(form::Window1& w, std::string_view text) {
+  const std::optional<std::string_view> end = lineEndOf(text);
+  if (!end) return -1;
+  size_t from = 0;
+  for (int line = 0; line <= kLastExaminedLine && from != std::string_view::npos; ++line) {
+    const size_t at = text.find(*end, from);
+    const std::string_view piece =
+        text.substr(from, at == std::string_view::npos ? std::string_view::npos : at - from);
+    from = at == std::string_view::npos ? at : at + end->size();
+
+    const fw::Array<std::string> fields = fw::SplitB(piece, fw::ChrB(9));
+    if (fields.size() >= static_cast<int>(kShortestSectionLine)) {
+      for (const SectionLayout& section : sectionLayouts()) {
+        if (fields[0] == section.marker) {
+          applySection(w, section, fields);
+          break;
+        }
+      }
+    }
+    fw::Yield();
+    // A line that is not a section line (the first device line) ends the scan.
+    if (fields.size() > 0 && !fields[0].starts_with("*_")) break;
+  }
+  return 0;
+}
+
+}  // namespace generate
