@@ -3,6 +3,7 @@
 #include "form/window1.h"
 #include "framework/exceptions.h"
 #include "framework/runtime.h"
+#include "generate/filecommands.h"
 
 namespace quillex {
 
@@ -12,10 +13,7 @@ App& App::Instance() {
   return *app;
 }
 
-void App::Event_OpenDocument(const fw::FolderItem& /*item*/) {
-  // A document always lands in a main window, a fresh one when the last was closed.
-  form::Window1::Instance();
-}
+void App::Event_OpenDocument(const fw::FolderItem& item) { generate::OpenDocument(item); }
 
 bool App::handleMenu(std::string_view itemName) {
   if (itemName != "FileOpen") return false;

@@ -1,9 +1,8 @@
 #pragma once
 
-// The application object.
+// The application object: the menu bar, the form's commands and the file state.
 
-#include <optional>
-#include <string>
+#include <string_view>
 
 #include "form/formcommands.h"
 #include "framework/files.h"
@@ -15,11 +14,8 @@ class App : public form::FormApplication {
   // The registered application object.
   static App& Instance();
 
-  // The folder of the last document opened (none until a file has been opened).
-  std::optional<fw::FolderItem> fpath;
-  // The name of the last file opened or saved.
-  std::string FileName;
-
+  // A document handed to the application (the command line, the desktop) is read into the main
+  // window, a fresh one when none is open.
   void Event_OpenDocument(const fw::FolderItem& item) override;
   // File > Open chosen while no main window is open (from the Static Attributes window): a
   // fresh main window takes the command, as a document handed to the application would.

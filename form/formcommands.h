@@ -5,8 +5,11 @@
 // the form never depends on the layer that builds and reads attribute-value texts.
 
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "framework/application.h"
+#include "framework/files.h"
 
 namespace form {
 
@@ -19,11 +22,20 @@ struct FormCommands {
   std::function<bool(Window1&)> fileSave{};
 };
 
-// An application object that carries the form's commands. Without one (or with a command left
-// empty) Go and the file commands do nothing.
+// An application object that carries the form's commands and the file the form was last read
+// from or written to. Without one (or with a command left empty) Go and the file commands do
+// nothing.
 class FormApplication : public fw::Application {
  public:
+  // The running application object, if it is one of these.
+  static FormApplication* current() noexcept;
+
   FormCommands Commands;
+  // The folder of the last document opened (none until a file has been opened); File > Save
+  // starts there.
+  std::optional<fw::FolderItem> fpath;
+  // The name of the last file opened or saved.
+  std::string FileName;
 };
 
 // The commands of the running application; empty ones when it has none.

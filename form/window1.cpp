@@ -6,9 +6,14 @@
 
 namespace form {
 
+FormApplication* FormApplication::current() noexcept {
+  fw::Runtime* runtime = fw::Runtime::currentOrNull();
+  return runtime != nullptr ? dynamic_cast<FormApplication*>(runtime->application()) : nullptr;
+}
+
 const FormCommands& commands() {
   static const FormCommands kNone;
-  const auto* app = dynamic_cast<const FormApplication*>(fw::Runtime::current().application());
+  const auto* app = FormApplication::current();
   return app != nullptr ? app->Commands : kNone;
 }
 

@@ -14,10 +14,10 @@ namespace fw {
 class Window;
 
 struct FileDialogRequest {
-  std::string title;       // the dialog's title
-  std::string promptText;  // a line of explanation shown in the dialog
-  std::optional<FolderItem> initialFolder;
-  std::string suggestedFileName;
+  std::string title{};       // the dialog's title
+  std::string promptText{};  // a line of explanation shown in the dialog
+  std::optional<FolderItem> initialFolder{};
+  std::string suggestedFileName{};
 };
 
 class Backend {
@@ -39,6 +39,8 @@ class Backend {
   // The chosen file, or nothing when the user cancelled.
   virtual std::optional<FolderItem> openDialog(const FileDialogRequest& request) = 0;
   virtual std::optional<FolderItem> saveDialog(const FileDialogRequest& request) = 0;
+  // The user's documents folder, where an open dialog starts; nothing when there is none.
+  virtual std::optional<FolderItem> documentsFolder() const = 0;
 };
 
 }  // namespace fw

@@ -3,6 +3,23 @@
 #include "window.h"
 
 namespace fw {
+namespace {
+
+// A one-line field holds neither TAB nor line end: each TAB, CR, LF or CR LF of a pasted or set
+// text becomes one blank, so no field can split a line of the text it is written into.
+std::string oneLine(std::string text) {
+  if (text.find_first_of("\t\r\n") == std::string::npos) return text;
+  std::string result;
+  result.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    result += c == '\t' || c == '\r' || c == '\n' ? ' ' : c;
+  }
+  return result;
+}
+
+}  // namespace
 
 Control::Control(Window& window, ControlSpec props, int tabIndex)
     : window_(window),
@@ -49,7 +66,7 @@ EditField::EditField(Window& window, ControlSpec props, int tabIndex)
     : Control(window, std::move(props), tabIndex), text_(this->initial().Text) {}
 
 void EditField::setText(std::string text) {
-  text_ = std::move(text);
+  text_ = initial().Multiline ? std::move(text) : oneLine(std::move(text));
   notify(Property::Text);
   raise(Event::TextChange);
 }
@@ -100,7 +117,7 @@ int ComboBox::rowOf(const std::string& text) const noexcept {
 }
 
 void ComboBox::setText(std::string text) {
-  text_ = std::move(text);
+  text_ = oneLine(std::move(text));
   listIndex_ = rowOf(text_);
   textAtLastChange_ = text_;
   notify(Property::Text);
@@ -116,7 +133,7 @@ void ComboBox::setListIndex(int row) {
 }
 
 void ComboBox::userType(std::string text) {
-  text_ = std::move(text);
+  text_ = oneLine(std::move(text));
   listIndex_ = rowOf(text_);
   raise(Event::TextChanged);
 }

@@ -127,7 +127,8 @@ class Control {
   std::array<Handler, 5> handlers_;
 };
 
-// A single- or multi-line text field. Typing is the same as setting Text.
+// A single- or multi-line text field. Typing is the same as setting Text. A single-line field
+// holds no TAB or line end: each becomes a blank.
 class EditField : public Control {
  public:
   EditField(Window& window, ControlSpec props, int tabIndex);
@@ -177,7 +178,8 @@ class PopupMenu : public ListControl {
   void userChoose(int row) { setListIndex(row); }
 };
 
-// An editable combo box: a text that may be typed or chosen from the list.
+// An editable combo box: a text that may be typed or chosen from the list; a TAB or line end in
+// it becomes a blank.
 class ComboBox : public ListControl {
  public:
   ComboBox(Window& window, ControlSpec props, int tabIndex);

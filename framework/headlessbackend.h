@@ -24,6 +24,7 @@ class HeadlessBackend : public Backend {
   void messageBox(const std::string& text) override { messages.push_back(text); }
   std::optional<FolderItem> openDialog(const FileDialogRequest& request) override;
   std::optional<FolderItem> saveDialog(const FileDialogRequest& request) override;
+  std::optional<FolderItem> documentsFolder() const override { return documents; }
 
   std::vector<std::string> messages;
   std::vector<Window*> shown;  // every showWindow call, in order
@@ -31,6 +32,7 @@ class HeadlessBackend : public Backend {
   // Answers of the next dialogs, oldest first; an empty optional is a cancel, and a dialog with
   // no answer left is cancelled.
   std::deque<std::optional<FolderItem>> dialogAnswers;
+  std::optional<FolderItem> documents;
   std::function<void()> onYield;
   int yields = 0;
   bool quitRequested = false;

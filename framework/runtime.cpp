@@ -72,11 +72,16 @@ bool Runtime::dispatchMenu(std::string_view itemName, Window* origin) {
       return true;
     }
   }
-  if (origin != nullptr && origin->isOpen() && origin->handleMenu(itemName)) return true;
+  // The first window with a handler for the item takes the command, whatever its handler
+  // answers: a command the user cancelled in its dialog must not run again elsewhere.
+  const auto takes = [&](Window* window) {
+    return window != nullptr && window->isOpen() && window->hasMenuHandler(itemName);
+  };
+  if (takes(origin)) return origin->handleMenu(itemName);
   // Newest first; a copy, since a handler may open or close windows.
   const auto open = windows();
   for (auto it = open.rbegin(); it != open.rend(); ++it) {
-    if (*it != origin && (*it)->isOpen() && (*it)->handleMenu(itemName)) return true;
+    if (*it != origin && takes(*it)) return (*it)->handleMenu(itemName);
   }
   return application_ && application_->handleMenu(itemName);
 }

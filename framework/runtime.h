@@ -53,8 +53,8 @@ class Runtime {
   void collectClosed() noexcept;
 
   // A menu command chosen in `origin` (may be null): the quit item quits; any other item goes to
-  // the handler of `origin`, then of the other open windows, newest first, then of the
-  // application. Returns whether someone handled it.
+  // the first of `origin`, then the other open windows, newest first, that has a handler for it,
+  // else to the application. Returns what that handler answered (false when nobody had one).
   bool dispatchMenu(std::string_view itemName, Window* origin);
   // A document handed to the running application.
   void openDocument(const FolderItem& item);

@@ -6,7 +6,7 @@
 
 namespace generate {
 
-// Go, for the application object to hand to the form.
+// Go, File > Open and File > Save, for the application object to hand to the form.
 form::FormCommands Commands();
 
 }  // namespace generate

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 #include "framework/runtime.h"
 #include "qtfonts.h"
@@ -103,6 +105,12 @@ std::optional<fw::FolderItem> QtBackend::saveDialog(const fw::FileDialogRequest&
   const QString chosen = QFileDialog::getSaveFileName(dialogParent(), title, start);
   if (chosen.isEmpty()) return std::nullopt;
   return fw::FolderItem(chosen.toStdString());
+}
+
+std::optional<fw::FolderItem> QtBackend::documentsFolder() const {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (folder.isEmpty() || !QFileInfo(folder).isDir()) return std::nullopt;
+  return fw::FolderItem(folder.toStdString());
 }
 
 WindowView* QtBackend::viewOf(const fw::Window& window) const {

@@ -28,6 +28,7 @@ class QtBackend : public fw::Backend {
   void messageBox(const std::string& text) override;
   std::optional<fw::FolderItem> openDialog(const fw::FileDialogRequest& request) override;
   std::optional<fw::FolderItem> saveDialog(const fw::FileDialogRequest& request) override;
+  std::optional<fw::FolderItem> documentsFolder() const override;
 
   // The view that draws `window`, if it is shown.
   WindowView* viewOf(const fw::Window& window) const;

@@ -45,6 +45,10 @@ const Texts kOhmRealSuffixes = {{0, 6, ""},    {7, 9, "k"},   {10, 12, "M"}, {13
 }  // namespace
 
 void InstallUnitRow(UnitTable& t, int row) {
+  // Every row starts from the defaults, so the tables in force depend on the chosen row alone
+  // and not on the rows chosen before it: a saved form reopened in a fresh window writes the
+  // same text.
+  if (row >= 1 && row <= 7) t = UnitTable{};
   switch (row) {
     case 1:
       t.UnitMultiplier = 1.0;

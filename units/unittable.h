@@ -23,8 +23,8 @@ struct UnitTable {
 };
 
 // Installs the unit table of row `row` of the unit choice (1 to 7): the multiplier, the unit
-// text and only the arrays that row lists, so arrays a row does not list keep what an earlier
-// choice installed. Row 0 (nothing chosen) and rows outside the list change nothing.
+// text and the arrays that row lists; the arrays it does not list get their defaults, whatever
+// an earlier choice installed. Row 0 (nothing chosen) and rows outside the list change nothing.
 void InstallUnitRow(UnitTable& table, int row);
 
 // The unit shown beside Start and Stop for row `row` ("Ω", "mΩ", "pF", ...); the empty text for

@@ -12,6 +12,7 @@
 #include <fstream>
 
 #include "framework/encoding.h"
+#include "tempfolder.h"
 
 namespace {
 
@@ -20,21 +21,11 @@ namespace fs = std::filesystem;
 // A fresh folder per test, removed afterwards.
 class TempFolder : public ::testing::Test {
  protected:
-  TempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "quillex-files-XXXXXX").string();
-    folder = mkdtemp(pattern.data());
-  }
-  ~TempFolder() override {
-    std::error_code ec;
-    fs::permissions(folder, fs::perms::owner_all, ec);
-    fs::remove_all(folder, ec);
-  }
-  static std::string slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
-  fs::path folder;
+  testing_support::TempFolder temp;
+  const fs::path& folder = temp.path;
 };
+
+using testing_support::slurp;
 
 TEST(MacRoman, ConvertsOhmAndMicroBothWays) {
   const auto encoded = fw::ToMacRoman("4.7kΩ 10µH");

@@ -40,13 +40,7 @@ TEST_P(GoldenText, GoWritesTheExpectedText) {
   expected.replace_extension(".txt");
   const std::string want = readFile(expected);
   ASSERT_FALSE(want.empty()) << expected;
-  const auto got = gotest::linesOf(output());
-  const auto lines = gotest::linesOf(want);
-  // Line by line first, so a difference names its line.
-  for (size_t i = 0; i < std::min(got.size(), lines.size()); ++i) {
-    EXPECT_EQ(got[i], lines[i]) << "line " << i + 1;
-  }
-  EXPECT_EQ(output(), want);
+  gotest::expectSameText(output(), want);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, GoldenText, ::testing::ValuesIn(cases()), [](const auto& param) {

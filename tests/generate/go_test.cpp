@@ -257,7 +257,7 @@ TEST_F(GoTest, ARunLeavesTheTemplateAsTheFormKeepsIt) {
     w().Close();
     set(form);
     go();
-    EXPECT_EQ(again, output());
+    gotest::expectSameText(again, output());
     EXPECT_EQ(w().EndOfOutLineArray, 47);
   }
 }
@@ -272,7 +272,7 @@ TEST_F(GoTest, GoPressedDuringARunDoesNothing) {
   };
   go();
   backend.onYield = nullptr;
-  EXPECT_EQ(output(), alone);
+  gotest::expectSameText(output(), alone);
 }
 
 TEST_F(GoTest, ClosingTheWindowEndsItsRun) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -112,6 +113,22 @@ inline std::vector<std::string> deviceLinesOf(const std::string& text) {
   auto lines = linesOf(text);
   if (lines.size() <= 9) return {};
   return {lines.begin() + 9, lines.end()};
+}
+
+// Expects `got` to equal `want`, naming the first line where they differ rather than printing
+// two whole texts.
+inline void expectSameText(const std::string& got, const std::string& want) {
+  if (got == want) return;
+  const auto a = linesOf(got);
+  const auto b = linesOf(want);
+  for (size_t i = 0; i < std::min(a.size(), b.size()); ++i) {
+    if (a[i] != b[i]) {
+      ADD_FAILURE() << "line " << i + 1 << " differs:\n  got  " << a[i] << "\n  want " << b[i];
+      return;
+    }
+  }
+  ADD_FAILURE() << "the texts differ after line " << std::min(a.size(), b.size()) << ": "
+                << a.size() << " lines against " << b.size();
 }
 
 }  // namespace gotest

@@ -2,9 +2,9 @@
 // how the reader treats line ends, marker order, short lines and lines that are not section
 // lines.
 
-#include "generate/attributetext.h"
 #include "generate/reader.h"
 
+#include "generate/attributetext.h"
 #include "gotest.h"
 
 namespace {
@@ -70,7 +70,7 @@ TEST_F(Reader, ATextWrittenByGoRestoresTheWholeForm) {
   EXPECT_TRUE(output().empty());
   w().CheckForGo();
   go();
-  EXPECT_EQ(output(), written);
+  gotest::expectSameText(output(), written);
   EXPECT_EQ(text("SigDigEF", 0), "2");
   EXPECT_TRUE(w().SigDigEF(0).Enabled());
   EXPECT_EQ(w().AreaEF().Text(), "3");

@@ -41,11 +41,11 @@ const BoundCase kBounds[] = {
     {{2}, TableFormatter::Spice, 23},       {{3}, TableFormatter::Spice, 26},
     {{4}, TableFormatter::Spice, 26},       {{5}, TableFormatter::Spice, 26},
     {{1}, TableFormatter::Stackpole, 20},   {{2}, TableFormatter::Stackpole, 20},
-    {{3}, TableFormatter::Stackpole, 35},   {{1, 3}, TableFormatter::Stackpole, 20},
-    {{5}, TableFormatter::Stackpole, 46},   {{2, 5}, TableFormatter::Stackpole, 20},
+    {{3}, TableFormatter::Stackpole, 35},   {{1, 3}, TableFormatter::Stackpole, 35},
+    {{5}, TableFormatter::Stackpole, 46},   {{2, 5}, TableFormatter::Stackpole, 46},
     {{6}, TableFormatter::Stackpole, 26},   {{7}, TableFormatter::Stackpole, 30},
-    // Rows 6 and 7 install no SPICE tables: those of an earlier choice or the defaults stay.
-    {{6}, TableFormatter::Spice, 49},       {{1, 7}, TableFormatter::Spice, 20},
+    // Rows 6 and 7 install no SPICE tables: the defaults, whatever was chosen before.
+    {{6}, TableFormatter::Spice, 49},       {{1, 7}, TableFormatter::Spice, 49},
 };
 // clang-format on
 

@@ -8,15 +8,26 @@ using units::InstallUnitRow;
 using units::UnitTable;
 
 // The prefixes, code points and SPICE scale factors of each row show in the value texts that
-// the formatters write (tests of valuetexts); here what a choice after another keeps.
-TEST(UnitTable, ArraysARowDoesNotListKeepEarlierChoices) {
+// the formatters write (tests of valuetexts); here that a choice does not depend on the one
+// before it, and that no choice at all keeps the tables.
+TEST(UnitTable, EachRowInstallsTheSameTablesWhateverCameBefore) {
   UnitTable t;
-  InstallUnitRow(t, 1);
+  for (int row : {1, 5, 2}) {
+    InstallUnitRow(t, row);
+    for (int next = 1; next <= 7; ++next) {
+      UnitTable fresh;
+      InstallUnitRow(fresh, next);
+      InstallUnitRow(t, next);
+      EXPECT_EQ(t.SpiceSuffixTxt, fresh.SpiceSuffixTxt) << row << " then " << next;
+      EXPECT_EQ(t.RealSuffixTxt, fresh.RealSuffixTxt) << row << " then " << next;
+      EXPECT_EQ(t.DecadeDelta, fresh.DecadeDelta) << row << " then " << next;
+    }
+    InstallUnitRow(t, row);
+  }
   InstallUnitRow(t, 3);
-  EXPECT_EQ(t.RealSuffixTxt.size(), 25);  // still row 1's
-  EXPECT_EQ(t.RealSuffixTxt[7], "k");
   EXPECT_EQ(t.UnitsSuffix, "F");
   EXPECT_EQ(t.SuffixTxt[7], "µ");
+  EXPECT_EQ(t.RealSuffixTxt.size(), 51);  // row 3 has none of its own
 
   const UnitTable before = t;
   InstallUnitRow(t, 0);

@@ -65,10 +65,11 @@ TEST(Double2stackpole, TrimsAtMostTwoZerosAndWritesUpperCase) {
   for (const auto& c : kStackpole) {
     EXPECT_EQ(units::Double2stackpole(c.value, c.digits, ohms), c.text) << c.value;
   }
-  // Row 1 then row 3: the farad decades with the ohm prefixes still in RealSuffixTxt.
-  const UnitTable mixed = units_test::tablesAfter({1, 3});
-  EXPECT_EQ(units::Double2stackpole(4.7e5, 3, mixed), "470K");
-  EXPECT_EQ(units::Double2stackpole(1e7, 2, mixed), "10M");
+  // Row 3 has no prefixes of its own for this code, whatever row came before it: the farad
+  // decades' digits alone.
+  const UnitTable farads = units_test::tablesAfter({1, 3});
+  EXPECT_EQ(units::Double2stackpole(4.7e5, 3, farads), "470");
+  EXPECT_EQ(units::Double2stackpole(1e7, 2, farads), "10");
 }
 
 struct SpiceCase {

@@ -1,0 +1,97 @@
+#include "generate/filecommands.h"
+
+#include <set>
+
+#include "framework/encoding.h"
+#include "framework/runtime.h"
+#include "framework/text.h"
+#include "generate/reader.h"
+
+namespace generate {
+namespace {
+
+constexpr const char* kOpenTitle = "Select a text file";
+constexpr const char* kSavePrompt = "File of Attribute values for Torvane script Quillex";
+// How many of the characters Mac Roman cannot hold a refused save names.
+constexpr size_t kCharactersNamed = 5;
+
+form::FormApplication& application() {
+  if (auto* app = form::FormApplication::current()) return *app;
+  throw fw::RuntimeException("The application object keeps no file state");
+}
+
+// The file's name goes into the title and the file state before it is read, so they show it
+// even when it cannot be read.
+void readInto(form::Window1& w, const fw::FolderItem& file) {
+  form::FormApplication& app = application();
+  app.fpath = file.Parent();
+  app.FileName = file.Name();
+  w.setTitle(app.FileName);
+  std::string why;
+  const std::optional<std::string> bytes = fw::ReadWholeFile(file, &why);
+  const std::optional<std::string> text = bytes ? documentText(*bytes) : std::nullopt;
+  if (!text) {
+    fw::MsgBox(why.empty() ? kNotATextFile : std::string(kNotATextFile) + "\n" + why);
+    return;
+  }
+  ParseFileText(w, *text);
+  w.CheckForGo();
+}
+
+// The first few distinct characters of `text` that Mac Roman cannot hold, quoted; empty when it
+// can hold them all.
+std::string charactersWithoutMacRoman(std::string_view text) {
+  std::set<std::string> seen;
+  std::string named;
+  size_t from = 0;
+  while (seen.size() < kCharactersNamed && from < text.size()) {
+    const fw::Conversion conversion = fw::ToMacRoman(text.substr(from));
+    if (conversion) break;
+    if (seen.insert(conversion.offending).second) {
+      named += (named.empty() ? "\"" : ", \"") + conversion.offending + "\"";
+    }
+    from += conversion.offendingAt + std::max<size_t>(conversion.offending.size(), 1);
+  }
+  return named;
+}
+
+}  // namespace
+
+std::optional<std::string> documentText(const std::string& bytes) {
+  if (bytes.find('\0') != std::string::npos) return std::nullopt;
+  return fw::DecodeText(bytes);
+}
+
+bool FileOpen_Action(form::Window1& w) {
+  fw::Backend& backend = fw::Runtime::current().backend();
+  const std::optional<fw::FolderItem> file =
+      backend.openDialog({.title = kOpenTitle, .initialFolder = backend.documentsFolder()});
+  if (!file) return false;
+  readInto(w, *file);
+  return true;
+}
+
+void OpenDocument(const fw::FolderItem& item) { readInto(form::Window1::Instance(), item); }
+
+bool FileSave_Action(form::Window1& w) {
+  form::FormApplication& app = application();
+  const std::string& text = w.TestEF().Text();
+  const std::optional<fw::FolderItem> file = fw::Runtime::current().backend().saveDialog(
+      {.promptText = kSavePrompt,
+       .initialFolder = app.fpath,
+       .suggestedFileName = text.empty() ? std::string(kEmptyFileName) : app.FileName});
+  if (!file) return true;
+  app.FileName = file->Name();
+  const fw::Conversion bytes = fw::ToMacRoman(text);
+  if (!bytes) {
+    fw::MsgBox(std::string(kCannotCreate) + "\nMac Roman has no character for " +
+               charactersWithoutMacRoman(text) + "; nothing was written.");
+    return true;
+  }
+  if (const fw::IoResult written = fw::WriteFileAtomically(*file, bytes.bytes); !written) {
+    fw::MsgBox(std::string(kCannotCreate) + "\n" + written.error);
+  }
+  return true;
+}
+
+}  // namespace generate
