@@ -4,10 +4,9 @@
 
 namespace fw {
 
-Control::Control(Window& window, ControlSpec props, int tabIndex)
+Control::Control(Window& window, ControlSpec props)
     : window_(window),
       initial_(std::move(props)),
-      tabIndex_(tabIndex),
       enabled_(initial_.Enabled),
       visible_(initial_.Visible) {}
 
@@ -45,8 +44,8 @@ void Control::notify(Property property) {
   if (auto* observer = window_.observer()) observer->controlChanged(*this, property);
 }
 
-EditField::EditField(Window& window, ControlSpec props, int tabIndex)
-    : Control(window, std::move(props), tabIndex), text_(this->initial().Text) {}
+EditField::EditField(Window& window, ControlSpec props)
+    : Control(window, std::move(props)), text_(this->initial().Text) {}
 
 void EditField::setText(std::string text) {
   text_ = std::move(text);
@@ -54,18 +53,16 @@ void EditField::setText(std::string text) {
   raise(Event::TextChange);
 }
 
-StaticText::StaticText(Window& window, ControlSpec props, int tabIndex)
-    : Control(window, std::move(props), tabIndex), text_(this->initial().Text) {}
+StaticText::StaticText(Window& window, ControlSpec props)
+    : Control(window, std::move(props)), text_(this->initial().Text) {}
 
 void StaticText::setText(std::string text) {
   text_ = std::move(text);
   notify(Property::Text);
 }
 
-ListControl::ListControl(Window& window, ControlSpec props, int tabIndex)
-    : Control(window, std::move(props), tabIndex),
-      rows_(this->initial().InitialValue),
-      listIndex_(-1) {
+ListControl::ListControl(Window& window, ControlSpec props)
+    : Control(window, std::move(props)), rows_(this->initial().InitialValue), listIndex_(-1) {
   listIndex_ = normalised(this->initial().ListIndex);
 }
 
@@ -78,8 +75,7 @@ int ListControl::normalised(int row) const noexcept {
   return row >= 0 && row < ListCount() ? row : -1;
 }
 
-PopupMenu::PopupMenu(Window& window, ControlSpec props, int tabIndex)
-    : ListControl(window, std::move(props), tabIndex) {}
+PopupMenu::PopupMenu(Window& window, ControlSpec props) : ListControl(window, std::move(props)) {}
 
 void PopupMenu::setListIndex(int row) {
   listIndex_ = normalised(row);
@@ -87,8 +83,8 @@ void PopupMenu::setListIndex(int row) {
   raise(Event::Change);
 }
 
-ComboBox::ComboBox(Window& window, ControlSpec props, int tabIndex)
-    : ListControl(window, std::move(props), tabIndex), text_(List(listIndex_)) {
+ComboBox::ComboBox(Window& window, ControlSpec props)
+    : ListControl(window, std::move(props)), text_(List(listIndex_)) {
   textAtLastChange_ = text_;
 }
 
@@ -127,8 +123,8 @@ void ComboBox::userCommit() {
   raise(Event::Change);
 }
 
-CheckBox::CheckBox(Window& window, ControlSpec props, int tabIndex)
-    : Control(window, std::move(props), tabIndex), value_(this->initial().Value) {}
+CheckBox::CheckBox(Window& window, ControlSpec props)
+    : Control(window, std::move(props)), value_(this->initial().Value) {}
 
 void CheckBox::setValue(bool value) {
   value_ = value;
@@ -136,8 +132,7 @@ void CheckBox::setValue(bool value) {
   raise(Event::Action);
 }
 
-PushButton::PushButton(Window& window, ControlSpec props, int tabIndex)
-    : Control(window, std::move(props), tabIndex) {}
+PushButton::PushButton(Window& window, ControlSpec props) : Control(window, std::move(props)) {}
 
 void PushButton::userClick() {
   if (Enabled()) raise(Event::Action);

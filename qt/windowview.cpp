@@ -240,8 +240,6 @@ void WindowView::controlChanged(fw::Control& control, fw::Property property) {
     case fw::Property::Visible:
       widget->setVisible(control.Visible());
       return;
-    case fw::Property::Caption:
-      return;
     case fw::Property::Value:
       if (auto* check = qobject_cast<QCheckBox*>(widget)) {
         check->setChecked(static_cast<fw::CheckBox&>(control).Value());
