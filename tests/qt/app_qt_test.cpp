@@ -6,12 +6,14 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QtTest>
 #include <memory>
 
@@ -188,6 +190,39 @@ class AppQtTest : public QObject {
     QCOMPARE(window_->LibPreEF().Text(), std::string("4k7"));
     view_->findChild<QAction*>("EditUndo")->trigger();
     QCOMPARE(window_->OutputLineArray[0], std::string());
+  }
+
+  // A field takes a text of any length, pasted or set by the program.
+  void editFieldsHoldLongTexts() {
+    QApplication::clipboard()->setText(QString(40000, QChar('x')));
+    widget("SpiceParamEF")->setFocus();
+    view_->findChild<QAction*>("EditPaste")->trigger();
+    QCOMPARE(window_->SpiceParamEF().Text().size(), size_t{40000});
+    window_->LibSufEF().setText(std::string(50000, 'y'));
+    QCOMPARE(widget<QLineEdit>("LibSufEF")->text().size(), 50000);
+  }
+
+  // The wheel moves the row of the pop-up or combo box the user works in, and leaves alone one
+  // that the pointer merely passes.
+  void wheelTurnsOnlyTheFocusedList() {
+    for (const QString name : {"ValueSuffixPU", "ManufCB(1)"}) {
+      auto* box = widget<QComboBox>(name);
+      const int row = box->currentIndex();
+      const auto turn = [box] {
+        const QPointF at = box->rect().center();
+        QWheelEvent wheel(at, box->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(box, &wheel);
+      };
+      widget("LibPreEF")->setFocus();
+      turn();
+      QCOMPARE(box->currentIndex(), row);
+      box->setFocus();
+      turn();
+      QCOMPARE(box->currentIndex(), row + 1);
+    }
+    QCOMPARE(window_->ValueSuffixPU().ListIndex(), 1);
+    QCOMPARE(window_->ManufCB(1).Text(), std::string("Vishay"));
   }
 
   // Output that grows line by line goes in piece by piece; any other text replaces it.
