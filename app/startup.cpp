@@ -1,8 +1,8 @@
 #include "startup.h"
 
 #include "app.h"
+#include "form/menubar1.h"
 #include "form/window1.h"
-#include "menubar1.h"
 
 namespace quillex {
 
@@ -10,7 +10,7 @@ void InitFileTypes() {}
 
 void NewAppInstance(fw::Runtime& runtime) {
   auto app = std::make_unique<App>();
-  app->MenuBar = MenuBar1::Instance();
+  app->MenuBar = form::MenuBar1::Instance();
   runtime.setApplication(std::move(app));
 }
 

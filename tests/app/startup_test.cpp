@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "app.h"
+#include "form/menubar1.h"
 #include "form/window1.h"
 #include "framework/headlessbackend.h"
-#include "menubar1.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ TEST_F(Started, AClosedMainWindowComesBackFresh) {
   runtime.openDocument(fw::FolderItem("/tmp/R1.txt"));
   ASSERT_EQ(runtime.windows().size(), 1u);
   EXPECT_EQ(main().OutputLineArray[48], "");
-  EXPECT_EQ(main().frame().MenuBar, quillex::MenuBar1::Instance());
+  EXPECT_EQ(main().frame().MenuBar, form::MenuBar1::Instance());
 
   main().Close();
   EXPECT_TRUE(runtime.dispatchMenu("FileOpen", nullptr));
