@@ -16,16 +16,19 @@ void NewAppInstance(fw::Runtime& runtime) {
 
 void MakeDefaultView() { form::Window1::Instance(); }
 
-void StartUp(fw::Runtime& runtime) {
+bool StartUp(fw::Runtime& runtime) {
+  bool started = false;
   runtime.guard([&] {
     InitFileTypes();
     NewAppInstance(runtime);
     MakeDefaultView();
+    started = true;
   });
+  return started;
 }
 
 int Main(fw::Runtime& runtime, const std::vector<fw::FolderItem>& documents) {
-  StartUp(runtime);
+  if (!StartUp(runtime)) return 1;
   for (const auto& document : documents) runtime.guard([&] { runtime.openDocument(document); });
   runtime.guard([&] { runtime.run(); });
   return 0;

@@ -1,5 +1,5 @@
-// The program started headless: the main window's device-line template, and documents and file
-// commands that find the main window closed.
+// The program started headless: the main window's device-line template, documents and file
+// commands that find the main window closed, and a start-up that fails.
 
 #include "startup.h"
 
@@ -8,6 +8,7 @@
 #include "app.h"
 #include "form/menubar1.h"
 #include "form/window1.h"
+#include "framework/exceptions.h"
 #include "framework/headlessbackend.h"
 
 namespace {
@@ -67,6 +68,37 @@ TEST_F(Started, AClosedMainWindowComesBackFresh) {
   main().Close();
   EXPECT_FALSE(runtime.dispatchMenu("FileSave", nullptr));
   EXPECT_TRUE(runtime.windows().empty());
+}
+
+// A backend that counts the event loops it runs, and cannot show a window when broken.
+class CountingBackend : public fw::HeadlessBackend {
+ public:
+  explicit CountingBackend(bool broken) : broken_(broken) {}
+  void showWindow(fw::Window& window) override {
+    if (broken_) throw fw::RuntimeException("No display");
+    HeadlessBackend::showWindow(window);
+  }
+  void runEventLoop() override { ++loops; }
+  int loops = 0;
+
+ private:
+  bool broken_;
+};
+
+// A start-up that fails shows its error and ends the program: no event loop runs without a
+// window to work in, and no document is handed over.
+TEST(Main, AFailedStartUpIsShownAndEndsTheProgram) {
+  for (const bool broken : {false, true}) {
+    CountingBackend backend(broken);
+    fw::Runtime runtime(backend);
+    EXPECT_EQ(quillex::Main(runtime, {fw::FolderItem("/tmp/R1.txt")}), broken ? 1 : 0);
+    EXPECT_EQ(backend.loops, broken ? 0 : 1);
+    EXPECT_EQ(runtime.windows().size(), broken ? 0u : 1u);
+    ASSERT_EQ(backend.messages.size(), broken ? 1u : 0u);
+    if (broken) {
+      EXPECT_NE(backend.messages[0].find("No display"), std::string::npos);
+    }
+  }
 }
 
 }  // namespace
