@@ -12,10 +12,7 @@ App& App::Instance() {
   return *app;
 }
 
-void App::Event_OpenDocument(const fw::FolderItem& /*item*/) {
-  // A document always lands in a main window, a fresh one when the last was closed.
-  form::Window1::Instance();
-}
+void App::Event_OpenDocument(const fw::FolderItem& /*item*/) { form::Window1::Instance(); }
 
 bool App::handleMenu(std::string_view itemName) {
   if (itemName != "FileOpen") return false;

@@ -2,8 +2,7 @@
 
 // The application object.
 
-#include <optional>
-#include <string>
+#include <string_view>
 
 #include "form/formcommands.h"
 #include "framework/files.h"
@@ -15,11 +14,8 @@ class App : public form::FormApplication {
   // The registered application object.
   static App& Instance();
 
-  // The folder of the last document opened (none until a file has been opened).
-  std::optional<fw::FolderItem> fpath;
-  // The name of the last file opened or saved.
-  std::string FileName;
-
+  // A document handed to the running application opens the main window, a fresh one when the
+  // last was closed; nothing reads the document yet.
   void Event_OpenDocument(const fw::FolderItem& item) override;
   // File > Open chosen while no main window is open (from the Static Attributes window): a
   // fresh main window takes the command, as a document handed to the application would.
