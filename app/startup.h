@@ -16,8 +16,8 @@ void NewAppInstance(fw::Runtime& runtime);
 // Opens the main window.
 void MakeDefaultView();
 
-// Everything before the event loop, in order. An error is shown, and ends start-up: the result
-// tells whether it completed.
+// Everything before the event loop, in order; an error is shown and ends start-up. Returns
+// whether start-up completed.
 bool StartUp(fw::Runtime& runtime);
 // Start-up, the documents named on the command line handed to the application, then the event
 // loop until the user quits. A start-up that failed ends the program once its error is shown,

@@ -2,8 +2,8 @@
 
 // The commands of the main window that live in the generation layer (Go, File > Open,
 // File > Save). The application object holds them, so the form never depends on the layer that
-// builds and reads attribute-value texts; whoever composes the program fills them in. The
-// program's start-up fills in none yet, so Go and the file commands do nothing so far.
+// builds and reads attribute-value texts. The program's start-up fills in none yet: Go and the
+// file commands do nothing so far.
 
 #include <functional>
 
