@@ -1,9 +1,9 @@
 #include "startup.h"
 
 #include "app.h"
+#include "form/menubar1.h"
 #include "form/window1.h"
 #include "generate/commands.h"
-#include "menubar1.h"
 
 namespace quillex {
 
@@ -11,23 +11,26 @@ void InitFileTypes() {}
 
 void NewAppInstance(fw::Runtime& runtime) {
   auto app = std::make_unique<App>();
-  app->MenuBar = MenuBar1::Instance();
+  app->MenuBar = form::MenuBar1::Instance();
   app->Commands = generate::Commands();
   runtime.setApplication(std::move(app));
 }
 
 void MakeDefaultView() { form::Window1::Instance(); }
 
-void StartUp(fw::Runtime& runtime) {
+bool StartUp(fw::Runtime& runtime) {
+  bool started = false;
   runtime.guard([&] {
     InitFileTypes();
     NewAppInstance(runtime);
     MakeDefaultView();
+    started = true;
   });
+  return started;
 }
 
 int Main(fw::Runtime& runtime, const std::vector<fw::FolderItem>& documents) {
-  StartUp(runtime);
+  if (!StartUp(runtime)) return 1;
   for (const auto& document : documents) runtime.guard([&] { runtime.openDocument(document); });
   runtime.guard([&] { runtime.run(); });
   return 0;

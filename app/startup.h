@@ -9,17 +9,20 @@
 
 namespace quillex {
 
-// Hands the generation layer's commands to the form and declares the document type.
+// Declares the application's document type; empty until the file commands bring it.
 void InitFileTypes();
 // Creates the application object with the menu bar and registers it.
 void NewAppInstance(fw::Runtime& runtime);
 // Opens the main window.
 void MakeDefaultView();
 
-// Everything before the event loop, in order; an error is shown and start-up goes on.
-void StartUp(fw::Runtime& runtime);
+// Everything before the event loop, in order; an error is shown and ends start-up. Returns
+// whether start-up completed.
+bool StartUp(fw::Runtime& runtime);
 // Start-up, the documents named on the command line handed to the application, then the event
-// loop until the user quits.
+// loop until the user quits. A start-up that failed ends the program once its error is shown,
+// with no window left to work in. Returns the process's exit status: 0, or 1 after a failed
+// start-up.
 int Main(fw::Runtime& runtime, const std::vector<fw::FolderItem>& documents);
 
 }  // namespace quillex

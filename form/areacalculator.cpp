@@ -1,6 +1,8 @@
 // The area calculator: three lengths and three widths are summed into their totals, and the
 // package area is the product of the totals, rounded up to whole square millimetres.
 
+#include <cmath>
+
 #include "form/window1.h"
 #include "framework/numbers.h"
 #include "framework/runtime.h"
@@ -10,6 +12,15 @@ namespace {
 
 // Larger areas do not fit the attribute's field.
 constexpr double kAreaLimit = 999999;
+
+// The number a total shows. A sum beyond the number range shows "INF", "-INF" or "NAN", which
+// would read back as 0; it is no number at all.
+double shownTotal(const fw::EditField& total) {
+  for (double unusable : {INFINITY, -INFINITY, NAN}) {
+    if (total.Text() == fw::Str(unusable)) return NAN;
+  }
+  return fw::Val(total.Text());
+}
 
 }  // namespace
 
@@ -31,9 +42,9 @@ void Window1::recalculateArea(const char* sideName, fw::EditField& total) {
   }
   total.setText(fw::Str(sum));
   // The area is that of the totals as shown, so what the user reads is what was multiplied.
-  const double area = fw::Ceil(fw::Val(LengthTotEF().Text()) * fw::Val(WidthTotEF().Text()));
-  // A product that is no number (an infinite side times an empty one) is as unusable as one
-  // above the limit.
+  const double area = fw::Ceil(shownTotal(LengthTotEF()) * shownTotal(WidthTotEF()));
+  // An area that is no number (a side beyond the number range) is as unusable as one above the
+  // limit.
   AreaEF().setText(area <= kAreaLimit ? fw::Str(area) : "ERROR");
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 // The commands of the main window that live in the generation layer (Go, File > Open,
-// File > Save). The application object holds them, and the program's start-up fills them in, so
-// the form never depends on the layer that builds and reads attribute-value texts.
+// File > Save). The application object holds them, so the form never depends on the layer that
+// builds and reads attribute-value texts; the program's start-up fills them in.
 
 #include <functional>
 #include <optional>

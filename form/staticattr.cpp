@@ -15,8 +15,7 @@ void StaticAttr::Layout(fw::WindowSpec& frame) {
            .Height = 650,
            .Title = "Static Attributes",
            .Resizeable = false,
-           .MaximizeButton = false,
-           .Composite = true};
+           .MaximizeButton = false};
 }
 
 void StaticAttr::CreateControls() {

@@ -6,9 +6,9 @@
 
 namespace form {
 
-// A plain holder of the 27 attribute fields: Go reads them and the reader of a saved text sets
-// them, by name. No control has a handler, so editing the window runs no code. There is one
-// window at a time; once closed it is gone with its values.
+// A plain holder of the 27 attribute fields, which are read and set by name. No control has a
+// handler, so editing the window runs no code. There is one window at a time; once closed it is
+// gone with its values.
 class StaticAttr : public fw::Window {
  public:
   // The window: the open one, or a new one built with the initial values (empty fields,

@@ -98,10 +98,12 @@ ControlSpec lockedToBottom(ControlSpec props) {
   return props;
 }
 
-// The viewer follows the window's left, right and bottom edges.
+// The viewer follows the window's left, right and bottom edges. It stands first in the tab
+// order, beside the first label; being inert, it never takes the focus.
 ControlSpec viewer(std::string name, Box box) {
   ControlSpec props = lockedToBottom(placed(ControlKind::HTMLViewer, std::move(name), box));
   props.LockLeft = props.LockRight = true;
+  props.TabIndex = 0;
   return props;
 }
 

@@ -1,5 +1,6 @@
 #include "form/window1.h"
 
+#include "form/menubar1.h"
 #include "form/staticattr.h"
 #include "framework/runtime.h"
 #include "framework/text.h"
@@ -24,15 +25,14 @@ Window1& Window1::Instance() { return fw::implicitInstance<Window1>(); }
 
 void Window1::Layout(fw::WindowSpec& frame) {
   // The framework's defaults for the rest: resizable up to 32000 x 32000, close and minimize
-  // buttons, visible with its menu bar.
+  // buttons, visible with its menu bar (the one menu bar, built here if nothing has built it).
   frame = {.Width = 1009,
            .Height = 709,
            .MinWidth = 1005,
            .MinHeight = 400,
            .Title = "Untitled",
-           .MaximizeButton = false};
-  // The main window shows the application's menu bar.
-  if (auto* app = fw::Runtime::current().application()) frame.MenuBar = app->MenuBar;
+           .MaximizeButton = false,
+           .MenuBar = MenuBar1::Instance()};
 }
 
 void Window1::AddMenuHandlers() {

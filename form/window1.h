@@ -3,7 +3,6 @@
 // The main window: the whole form, its working properties and the device-line template.
 
 #include <string>
-#include <string_view>
 
 #include "form/formcommands.h"
 #include "framework/array.h"
@@ -29,9 +28,6 @@ class Window1 : public fw::Window {
 
   // Working properties.
   units::UnitTable Units;  // UnitMultiplier, the decade and suffix tables, UnitsSuffix
-  static constexpr std::string_view Zeros = units::Zeros;
-  static constexpr std::string_view Letters = units::Letters;
-  static constexpr std::string_view EIA0603codes = units::EIA0603codes;
 
   // The device-line template, and the value-format and marking choice of each source column
   // at the index of the cell they govern (13/23/33 and 18/28/38).

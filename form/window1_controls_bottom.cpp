@@ -11,7 +11,7 @@ std::vector<fw::ControlSpec> ActionRowAndOutputControls() {
   return {
       // Go stays disabled until the form is complete enough for a run; Return presses it.
       {.kind = PushButton, .Name = "PushButton1", .Left = 9, .Top = 386, .Width = 90,
-       .Height = 26, .Enabled = false, .Caption = "Go", .Default = true, .Cancel = false},
+       .Height = 26, .Enabled = false, .Caption = "Go", .Default = true},
       // Progress and result of a run.
       {.kind = StaticText, .Name = "CurrentValueST", .Left = 110, .Top = 388, .Width = 390,
        .Height = kFieldHeight},

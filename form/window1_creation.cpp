@@ -6,16 +6,12 @@
 #include <iterator>
 #include <string_view>
 
+#include "form/creationorder.h"
 #include "form/window1.h"
 #include "form/window1_controls.h"
 
 namespace form {
 namespace {
-
-struct ControlRef {
-  std::string_view name;
-  int index = fw::kNoIndex;
-};
 
 // One row of the wiring: the event of every control (every element, for a control array) of
 // that name runs the handler, which learns the raising element's index.
@@ -105,17 +101,11 @@ void Window1::CreateControls() {
        {TopBandControls, SourceColumnControls, RightSideControls, ActionRowAndOutputControls}) {
     std::ranges::move(area(), std::back_inserter(allProps));
   }
-  for (const ControlRef& ref : kCreationOrder) {
-    const auto props = std::ranges::find_if(allProps, [&](const fw::ControlSpec& s) {
-      return s.Name == ref.name && s.Index == ref.index;
-    });
-    if (props == allProps.end()) {
-      throw fw::NilObjectException("No initial properties for " + std::string(ref.name));
-    }
+  for (fw::ControlSpec& props : inCreationOrder(kCreationOrder, std::move(allProps))) {
     // The initial properties are in place before any handler is bound, so they raise nothing.
-    fw::Control& control = addControl(std::move(*props));
+    fw::Control& control = addControl(std::move(props));
     for (const Binding& binding : kWiring) {
-      if (binding.name != ref.name) continue;
+      if (binding.name != control.Name()) continue;
       control.bind(binding.event,
                    [this, handler = binding.handler](int index) { handler(*this, index); });
     }

@@ -21,10 +21,9 @@ std::string oneLine(std::string text) {
 
 }  // namespace
 
-Control::Control(Window& window, ControlSpec props, int tabIndex)
+Control::Control(Window& window, ControlSpec props)
     : window_(window),
       initial_(std::move(props)),
-      tabIndex_(tabIndex),
       enabled_(initial_.Enabled),
       visible_(initial_.Visible) {}
 
@@ -62,8 +61,8 @@ void Control::notify(Property property) {
   if (auto* observer = window_.observer()) observer->controlChanged(*this, property);
 }
 
-EditField::EditField(Window& window, ControlSpec props, int tabIndex)
-    : Control(window, std::move(props), tabIndex), text_(this->initial().Text) {}
+EditField::EditField(Window& window, ControlSpec props)
+    : Control(window, std::move(props)), text_(this->initial().Text) {}
 
 void EditField::setText(std::string text) {
   text_ = initial().Multiline ? std::move(text) : oneLine(std::move(text));
@@ -71,18 +70,16 @@ void EditField::setText(std::string text) {
   raise(Event::TextChange);
 }
 
-StaticText::StaticText(Window& window, ControlSpec props, int tabIndex)
-    : Control(window, std::move(props), tabIndex), text_(this->initial().Text) {}
+StaticText::StaticText(Window& window, ControlSpec props)
+    : Control(window, std::move(props)), text_(this->initial().Text) {}
 
 void StaticText::setText(std::string text) {
   text_ = std::move(text);
   notify(Property::Text);
 }
 
-ListControl::ListControl(Window& window, ControlSpec props, int tabIndex)
-    : Control(window, std::move(props), tabIndex),
-      rows_(this->initial().InitialValue),
-      listIndex_(-1) {
+ListControl::ListControl(Window& window, ControlSpec props)
+    : Control(window, std::move(props)), rows_(this->initial().InitialValue), listIndex_(-1) {
   listIndex_ = normalised(this->initial().ListIndex);
 }
 
@@ -95,8 +92,7 @@ int ListControl::normalised(int row) const noexcept {
   return row >= 0 && row < ListCount() ? row : -1;
 }
 
-PopupMenu::PopupMenu(Window& window, ControlSpec props, int tabIndex)
-    : ListControl(window, std::move(props), tabIndex) {}
+PopupMenu::PopupMenu(Window& window, ControlSpec props) : ListControl(window, std::move(props)) {}
 
 void PopupMenu::setListIndex(int row) {
   listIndex_ = normalised(row);
@@ -104,8 +100,8 @@ void PopupMenu::setListIndex(int row) {
   raise(Event::Change);
 }
 
-ComboBox::ComboBox(Window& window, ControlSpec props, int tabIndex)
-    : ListControl(window, std::move(props), tabIndex), text_(List(listIndex_)) {
+ComboBox::ComboBox(Window& window, ControlSpec props)
+    : ListControl(window, std::move(props)), text_(List(listIndex_)) {
   textAtLastChange_ = text_;
 }
 
@@ -144,8 +140,8 @@ void ComboBox::userCommit() {
   raise(Event::Change);
 }
 
-CheckBox::CheckBox(Window& window, ControlSpec props, int tabIndex)
-    : Control(window, std::move(props), tabIndex), value_(this->initial().Value) {}
+CheckBox::CheckBox(Window& window, ControlSpec props)
+    : Control(window, std::move(props)), value_(this->initial().Value) {}
 
 void CheckBox::setValue(bool value) {
   value_ = value;
@@ -153,8 +149,7 @@ void CheckBox::setValue(bool value) {
   raise(Event::Action);
 }
 
-PushButton::PushButton(Window& window, ControlSpec props, int tabIndex)
-    : Control(window, std::move(props), tabIndex) {}
+PushButton::PushButton(Window& window, ControlSpec props) : Control(window, std::move(props)) {}
 
 void PushButton::userClick() {
   if (Enabled()) raise(Event::Action);

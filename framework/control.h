@@ -30,15 +30,10 @@ enum class ControlKind {
 enum class Event { Open, TextChange, Change, TextChanged, Action };
 
 // Run-time properties whose changes are reported to the window's observer.
-enum class Property { Text, ListIndex, Value, Enabled, Visible, Caption };
+enum class Property { Text, ListIndex, Value, Enabled, Visible };
 
 // Index of a control that is not an element of a control array.
 inline constexpr int kNoIndex = INT32_MIN;
-
-struct Color {
-  std::uint8_t red = 0, green = 0, blue = 0;
-  bool operator==(const Color&) const = default;
-};
 
 // Text alignment of edit fields and static texts.
 enum class Align { Left = 0, Center = 1, Right = 2 };
@@ -47,11 +42,13 @@ enum class Align { Left = 0, Center = 1, Right = 2 };
 // handler is bound. Fields that a kind does not have are ignored for it. The defaults are those
 // of a plain control of the kind (every member has an initializer, so designated initializers
 // may leave any of them out): system font at its default size, enabled, visible, no locked
-// edge, an edit field with a border and a focus ring, black text on white.
+// edge, an edit field with a border.
 struct ControlSpec {
   ControlKind kind = ControlKind::StaticText;
   std::string Name{};
   int Index = kNoIndex;
+  // The place in the tab order; -1 gives the control its place in the creation order.
+  int TabIndex = -1;
   int Left = 0, Top = 0, Width = 0, Height = 0;
   bool LockLeft = false, LockTop = false, LockRight = false, LockBottom = false;
   bool Enabled = true;
@@ -66,20 +63,16 @@ struct ControlSpec {
   bool Multiline = false;
   bool Border = true;
   bool ScrollbarHorizontal = false, ScrollbarVertical = true;
-  bool Styled = false, Password = false, UseFocusRing = true, ReadOnly = false;
+  bool Password = false, ReadOnly = false;
   bool AcceptTabs = false;
   int LimitText = 0;  // 0: no limit
-  std::string Format{}, Mask{};
-  Color TextColor{0, 0, 0};
-  Color BackColor{255, 255, 255};
   // Pop-up menu and combo box: the choice list, one row per element, and the row chosen at
   // creation (-1: none).
   std::vector<std::string> InitialValue{};
   int ListIndex = -1;
-  bool AutoComplete = false;
   // Push button and check box.
   std::string Caption{};
-  bool Default = false, Cancel = false;
+  bool Default = false;
   bool Value = false;
 };
 
@@ -88,7 +81,7 @@ class Control {
   // The handler learns the index of the raising element (kNoIndex outside a control array).
   using Handler = std::function<void(int index)>;
 
-  Control(Window& window, ControlSpec props, int tabIndex);
+  Control(Window& window, ControlSpec props);
   virtual ~Control();
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
@@ -96,7 +89,7 @@ class Control {
   ControlKind kind() const noexcept { return initial_.kind; }
   const std::string& Name() const noexcept { return initial_.Name; }
   int Index() const noexcept { return initial_.Index; }
-  int TabIndex() const noexcept { return tabIndex_; }
+  int TabIndex() const noexcept { return initial_.TabIndex; }
   // The creation-time properties (geometry, locks, font, ...), which do not change later.
   const ControlSpec& initial() const noexcept { return initial_; }
   Window& window() const noexcept { return window_; }
@@ -121,7 +114,6 @@ class Control {
  private:
   Window& window_;
   ControlSpec initial_;
-  int tabIndex_;
   bool enabled_;
   bool visible_;
   std::array<Handler, 5> handlers_;
@@ -131,7 +123,7 @@ class Control {
 // holds no TAB or line end: each becomes a blank.
 class EditField : public Control {
  public:
-  EditField(Window& window, ControlSpec props, int tabIndex);
+  EditField(Window& window, ControlSpec props);
   const std::string& Text() const noexcept { return text_; }
   // Raises TextChange.
   void setText(std::string text);
@@ -144,7 +136,7 @@ class EditField : public Control {
 // A label or status text. It has no events.
 class StaticText : public Control {
  public:
-  StaticText(Window& window, ControlSpec props, int tabIndex);
+  StaticText(Window& window, ControlSpec props);
   const std::string& Text() const noexcept { return text_; }
   void setText(std::string text);
 
@@ -155,7 +147,7 @@ class StaticText : public Control {
 // The rows of a choice list, shared by pop-up menus and combo boxes.
 class ListControl : public Control {
  public:
-  ListControl(Window& window, ControlSpec props, int tabIndex);
+  ListControl(Window& window, ControlSpec props);
   int ListCount() const noexcept { return static_cast<int>(rows_.size()); }
   // The text of row `row`, the empty text for a row outside the list.
   std::string List(int row) const;
@@ -171,7 +163,7 @@ class ListControl : public Control {
 // A pop-up menu: a choice of one row. Its Text is the chosen row's text.
 class PopupMenu : public ListControl {
  public:
-  PopupMenu(Window& window, ControlSpec props, int tabIndex);
+  PopupMenu(Window& window, ControlSpec props);
   std::string Text() const { return List(listIndex_); }
   // Raises Change. An index outside the list (below -1 or past the last row) chooses no row.
   void setListIndex(int row);
@@ -182,7 +174,7 @@ class PopupMenu : public ListControl {
 // it becomes a blank.
 class ComboBox : public ListControl {
  public:
-  ComboBox(Window& window, ControlSpec props, int tabIndex);
+  ComboBox(Window& window, ControlSpec props);
   const std::string& Text() const noexcept { return text_; }
   // Sets the text (the list index follows: the first row with that text, or -1) and raises
   // Change.
@@ -206,7 +198,7 @@ class ComboBox : public ListControl {
 
 class CheckBox : public Control {
  public:
-  CheckBox(Window& window, ControlSpec props, int tabIndex);
+  CheckBox(Window& window, ControlSpec props);
   const std::string& Caption() const noexcept { return initial().Caption; }
   bool Value() const noexcept { return value_; }
   // Raises Action.
@@ -219,7 +211,7 @@ class CheckBox : public Control {
 
 class PushButton : public Control {
  public:
-  PushButton(Window& window, ControlSpec props, int tabIndex);
+  PushButton(Window& window, ControlSpec props);
   const std::string& Caption() const noexcept { return initial().Caption; }
   // Raises Action when the button is enabled.
   void userClick();

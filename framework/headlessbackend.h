@@ -19,7 +19,7 @@ class HeadlessBackend : public Backend {
   void showWindow(Window& window) override;
   void closeWindow(Window& window) override;
   void runEventLoop() override;
-  void quitEventLoop() override { quitRequested = true; }
+  void quitEventLoop() override {}
   void yieldToEventLoop() override;
   void messageBox(const std::string& text) override { messages.push_back(text); }
   std::optional<FolderItem> openDialog(const FileDialogRequest& request) override;
@@ -35,7 +35,6 @@ class HeadlessBackend : public Backend {
   std::optional<FolderItem> documents;
   std::function<void()> onYield;
   int yields = 0;
-  bool quitRequested = false;
 
  private:
   std::optional<FolderItem> answer(const FileDialogRequest& request);

@@ -25,10 +25,9 @@ struct WindowSpec {
   int MinWidth = 64, MinHeight = 64;
   int MaxWidth = 32000, MaxHeight = 32000;
   std::string Title{};
-  bool Resizeable = true, LiveResize = true;
+  bool Resizeable = true;
   bool CloseButton = true, MinimizeButton = true, MaximizeButton = true;
   bool Visible = true, MenuBarVisible = true;
-  bool Composite = false;
   std::shared_ptr<fw::MenuBar> MenuBar{};
 };
 
@@ -99,7 +98,8 @@ class Window {
   // The same, for a control whose class is known.
   template <class C>
   C& addControl(ControlSpec props) {
-    auto control = std::make_unique<C>(*this, std::move(props), static_cast<int>(controls_.size()));
+    if (props.TabIndex < 0) props.TabIndex = static_cast<int>(controls_.size());
+    auto control = std::make_unique<C>(*this, std::move(props));
     C& ref = *control;
     adopt(std::move(control));
     return ref;

@@ -13,6 +13,7 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTextCursor>
+#include <limits>
 
 #include "framework/runtime.h"
 #include "qtfonts.h"
@@ -34,6 +35,9 @@ Qt::Alignment alignmentOf(fw::Align align) {
   }
   return Qt::AlignLeft;
 }
+
+// As much text as a line edit can hold.
+constexpr int kNoLengthLimit = std::numeric_limits<int>::max();
 
 QString objectNameOf(const fw::Control& control) {
   QString name = toQt(control.Name());
@@ -143,7 +147,8 @@ QWidget* WindowView::makeWidget(fw::Control& control) {
       edit->setFrame(props.Border);
       edit->setAlignment(alignmentOf(props.Alignment) | Qt::AlignVCenter);
       if (props.Password) edit->setEchoMode(QLineEdit::Password);
-      if (props.LimitText > 0) edit->setMaxLength(props.LimitText);
+      // LimitText 0 is no limit; QLineEdit's own default would cut a text at 32767 characters.
+      edit->setMaxLength(props.LimitText > 0 ? props.LimitText : kNoLengthLimit);
       edit->setCursorPosition(0);
       connect(edit, &QLineEdit::textEdited, this, [this, &field](const QString& text) {
         if (model_ != nullptr) guard([&] { field.userSetText(fromQt(text)); });
@@ -159,7 +164,7 @@ QWidget* WindowView::makeWidget(fw::Control& control) {
     }
     case fw::ControlKind::PopupMenu: {
       auto& popup = static_cast<fw::PopupMenu&>(control);
-      auto* combo = new QComboBox(content_);
+      auto* combo = makeComboBox();
       for (int row = 0; row < popup.ListCount(); ++row) combo->addItem(toQt(popup.List(row)));
       combo->setCurrentIndex(popup.ListIndex());
       connect(combo, &QComboBox::activated, this, [this, &popup](int row) {
@@ -169,7 +174,7 @@ QWidget* WindowView::makeWidget(fw::Control& control) {
     }
     case fw::ControlKind::ComboBox: {
       auto& box = static_cast<fw::ComboBox&>(control);
-      auto* combo = new QComboBox(content_);
+      auto* combo = makeComboBox();
       combo->setEditable(true);
       combo->setInsertPolicy(QComboBox::NoInsert);
       combo->setCompleter(nullptr);  // no completion while typing
@@ -224,6 +229,23 @@ QWidget* WindowView::makeWidget(fw::Control& control) {
   return new QWidget(content_);
 }
 
+QComboBox* WindowView::makeComboBox() {
+  auto* combo = new QComboBox(content_);
+  // The wheel changes the row of the box the user works in, never of one the pointer passes.
+  combo->setFocusPolicy(Qt::StrongFocus);
+  combo->installEventFilter(this);
+  return combo;
+}
+
+bool WindowView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Wheel) {
+    auto* combo = qobject_cast<QComboBox*>(watched);
+    QWidget* focus = QApplication::focusWidget();
+    if (combo != nullptr && focus != combo && !combo->isAncestorOf(focus)) return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
 QWidget* WindowView::widgetOf(const fw::Control& control) const {
   const auto it = widgets_.find(&control);
   return it == widgets_.end() ? nullptr : it->second;
@@ -239,8 +261,6 @@ void WindowView::controlChanged(fw::Control& control, fw::Property property) {
       return;
     case fw::Property::Visible:
       widget->setVisible(control.Visible());
-      return;
-    case fw::Property::Caption:
       return;
     case fw::Property::Value:
       if (auto* check = qobject_cast<QCheckBox*>(widget)) {

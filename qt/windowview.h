@@ -10,7 +10,7 @@
 
 #include "framework/window.h"
 
-class QMenuBar;
+class QComboBox;
 
 namespace qtui {
 
@@ -34,11 +34,13 @@ class WindowView : public QMainWindow, public fw::WindowObserver {
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void buildMenuBar();
   void buildControls();
   QWidget* makeWidget(fw::Control& control);
+  QComboBox* makeComboBox();
   void applyLocks();
   void pressDefaultButton();
 

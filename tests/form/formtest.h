@@ -33,12 +33,6 @@ class Window1Test : public HeadlessTest {
 
 namespace formtest {
 
-inline std::vector<std::string> rowsOf(const fw::ListControl& list) {
-  std::vector<std::string> rows;
-  for (int row = 0; row < list.ListCount(); ++row) rows.push_back(list.List(row));
-  return rows;
-}
-
 // What a control shows: its text, the chosen row of a pop-up, or a button's caption.
 inline std::string shownText(const fw::Control& c) {
   if (auto* field = dynamic_cast<const fw::EditField*>(&c)) return field->Text();
@@ -48,13 +42,6 @@ inline std::string shownText(const fw::Control& c) {
   if (auto* check = dynamic_cast<const fw::CheckBox*>(&c)) return check->Caption();
   if (auto* button = dynamic_cast<const fw::PushButton*>(&c)) return button->Caption();
   return "(shows no text)";
-}
-
-// The control that an entry such as "StartEF" or "ManufCB(2)" names.
-inline const fw::Control& controlOf(const fw::Window& window, const std::string& entry) {
-  const auto open = entry.find('(');
-  if (open == std::string::npos) return window.control(entry);
-  return window.control(entry.substr(0, open), std::stoi(entry.substr(open + 1)));
 }
 
 // Every control lies inside the window's `width` x `height` content, and no two overlap, so no

@@ -131,6 +131,7 @@ TEST_F(Window1Test, AreaCalculator) {
       {"over the limit", {"999999", "0.5", ""}, {"1", "", ""}, "999999.5", "1", "ERROR"},
       {"negative", {"-2", "", ""}, {"1", "2", ""}, "-2", "3", "-6"},
       {"not numbers", {"abc", "2mm", ""}, {"x", "", "4"}, "2", "4", "8"},
+      {"beyond the number range", {"1e308", "1e308", ""}, {"", "", ""}, "INF", "0", "ERROR"},
   };
   // clang-format on
   for (const AreaCase& c : cases) {
@@ -141,13 +142,15 @@ TEST_F(Window1Test, AreaCalculator) {
     EXPECT_EQ(w.AreaEF().Text(), c.area) << c.name;
   }
   // The area is that of the totals as shown, also of one typed over; a total beyond the number
-  // range times an empty side is no area at all.
+  // range gives no area, whichever side is typed last.
   w.WidthTotEF().setText("5");
   w.LengthEF(0).userSetText("3");
-  EXPECT_EQ(w.AreaEF().Text(), "25");
-  w.WidthTotEF().setText("1e400");
-  w.LengthEF(0).userSetText("");
   w.LengthEF(1).userSetText("");
+  EXPECT_EQ(w.AreaEF().Text(), "15");
+  w.LengthEF(0).userSetText("-1e308");
+  w.LengthEF(1).userSetText("-1e308");
+  w.WidthEF(2).userSetText("-2");
+  EXPECT_EQ(w.LengthTotEF().Text(), "-INF");
   EXPECT_EQ(w.AreaEF().Text(), "ERROR");
 }
 

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/numbers.h"
@@ -29,25 +31,23 @@ TEST(Text, CountsCharactersNotBytes) {
   EXPECT_EQ(Len("\xE2\x82"), 2);  // a sequence cut short at the end of the text
 }
 
+// Positions count characters from 1; nothing is read outside the text.
 TEST(Text, LeftRightMidArePositionSafe) {
-  EXPECT_EQ(Left("4k7Ω", 2), "4k");
-  EXPECT_EQ(Left("4k7Ω", 4), "4k7Ω");
-  EXPECT_EQ(Left("4k7Ω", 99), "4k7Ω");
-  EXPECT_EQ(Left("4k7Ω", 0), "");
-  EXPECT_EQ(Left("4k7Ω", -3), "");
-  EXPECT_EQ(Right("10µF", 2), "µF");
-  EXPECT_EQ(Right("10µF", 9), "10µF");
-  EXPECT_EQ(Right("10µF", 0), "");
-  EXPECT_EQ(Mid("ABCDEF", 2, 3), "BCD");
-  EXPECT_EQ(Mid("ABCDEF", 5, 10), "EF");
-  EXPECT_EQ(Mid("ABCDEF", 7, 1), "");
-  EXPECT_EQ(Mid("ABCDEF", 2, 0), "");
-  EXPECT_EQ(Mid("ABCDEF", 2, -1), "");
-  EXPECT_EQ(Mid("ABCDEF", 0, 2), "AB");
-  EXPECT_EQ(Mid("ABCDEF", -5, 2), "AB");
-  EXPECT_EQ(Mid("ABCDEF", 3), "CDEF");
-  EXPECT_EQ(Mid("1.5µH", 4, 1), "µ");
-  EXPECT_EQ(Mid("Ω", 1, 1), "Ω");
+  struct Row {
+    std::string got;
+    const char* expected;
+  };
+  // clang-format off
+  const Row rows[] = {
+      {Left("4k7Ω", 2), "4k"},     {Left("4k7Ω", 4), "4k7Ω"},  {Left("4k7Ω", 99), "4k7Ω"},
+      {Left("4k7Ω", 0), ""},       {Left("4k7Ω", -3), ""},     {Right("10µF", 2), "µF"},
+      {Right("10µF", 9), "10µF"},  {Right("10µF", 0), ""},     {Mid("ABCDEF", 2, 3), "BCD"},
+      {Mid("ABCDEF", 5, 10), "EF"}, {Mid("ABCDEF", 7, 1), ""},  {Mid("ABCDEF", 2, 0), ""},
+      {Mid("ABCDEF", 2, -1), ""},  {Mid("ABCDEF", 0, 2), "AB"}, {Mid("ABCDEF", -5, 2), "AB"},
+      {Mid("ABCDEF", 3), "CDEF"},  {Mid("1.5µH", 4, 1), "µ"},  {Mid("Ω", 1, 1), "Ω"},
+  };
+  // clang-format on
+  for (size_t i = 0; i < std::size(rows); ++i) EXPECT_EQ(rows[i].got, rows[i].expected) << i;
 }
 
 TEST(Text, UppercaseTouchesAsciiLettersOnly) { EXPECT_EQ(fw::Uppercase("4k7 µf ω"), "4K7 µF ω"); }
@@ -73,31 +73,25 @@ TEST(Text, ArraysRefuseIndexesOutsideThem) {
 }
 
 TEST(Numbers, StrWritesSevenSignificantDigits) {
-  EXPECT_EQ(fw::Str(47000.00000000001), "47000");
-  EXPECT_EQ(fw::Str(999.9999999999999 * 100), "100000");
-  EXPECT_EQ(fw::Str(4.7), "4.7");
-  EXPECT_EQ(fw::Str(0.1 + 0.2), "0.3");
-  EXPECT_EQ(fw::Str(1234567.0), "1234567");
-  EXPECT_EQ(fw::Str(12345678.0), "1.234568e+07");
-  EXPECT_EQ(fw::Str(0.00001), "1e-05");
-  EXPECT_EQ(fw::Str(-2.5), "-2.5");
-  EXPECT_EQ(fw::Str(0.0), "0");
+  // clang-format off
+  const std::pair<double, const char*> rows[] = {
+      {47000.00000000001, "47000"}, {999.9999999999999 * 100, "100000"}, {4.7, "4.7"},
+      {0.1 + 0.2, "0.3"}, {1234567.0, "1234567"}, {12345678.0, "1.234568e+07"},
+      {0.00001, "1e-05"}, {-2.5, "-2.5"}, {0.0, "0"}, {-0.0, "0"}};
+  // clang-format on
+  for (const auto& [value, text] : rows) EXPECT_EQ(fw::Str(value), text) << value;
   EXPECT_EQ(fw::Str(-7), "-7");
   EXPECT_EQ(fw::Str(std::int64_t{5000000000}), "5000000000");
 }
 
 TEST(Numbers, ValReadsTheLeadingNumberOrZero) {
-  EXPECT_DOUBLE_EQ(fw::Val("1.0e06"), 1e6);
-  EXPECT_DOUBLE_EQ(fw::Val("  47k"), 47);
-  EXPECT_DOUBLE_EQ(fw::Val("-.5"), -0.5);
-  EXPECT_DOUBLE_EQ(fw::Val("+3"), 3);
-  EXPECT_DOUBLE_EQ(fw::Val("2e"), 2);
-  EXPECT_DOUBLE_EQ(fw::Val("2e+"), 2);
-  EXPECT_DOUBLE_EQ(fw::Val("1,5"), 1);
-  EXPECT_DOUBLE_EQ(fw::Val("0.0001"), 0.0001);
-  for (const char* none : {"", "abc", ".", "-", "e5", " + 1", "ERROR", "Ω"}) {
-    EXPECT_EQ(fw::Val(none), 0.0) << none;
-  }
+  // clang-format off
+  const std::pair<const char*, double> rows[] = {
+      {"1.0e06", 1e6}, {"  47k", 47}, {"-.5", -0.5}, {"+3", 3}, {"2e", 2}, {"2e+", 2},
+      {"1,5", 1}, {"0.0001", 0.0001}, {"", 0}, {"abc", 0}, {".", 0}, {"-", 0}, {"e5", 0},
+      {" + 1", 0}, {"ERROR", 0}, {"Ω", 0}, {"INF", 0}};
+  // clang-format on
+  for (const auto& [text, value] : rows) EXPECT_DOUBLE_EQ(fw::Val(text), value) << text;
   EXPECT_TRUE(std::isinf(fw::Val("1e999")));
   EXPECT_EQ(fw::CDbl("12.5"), 12.5);
 }

@@ -5,6 +5,7 @@
 // Test code only.
 
 #include <initializer_list>
+#include <iterator>
 #include <string>
 
 #include "units/multipliercodes.h"
@@ -43,29 +44,20 @@ struct CodeCase {
 };
 
 inline std::string format(Form form, double value, int digits) {
-  switch (form) {
-    case Form::MMME:
-      return units::Double2MMME(value, digits, true);
-    case Form::MMMENoFlag:
-      return units::Double2MMME(value, digits, false);
-    case Form::ZeroMMME:
-      return units::Double20MMME(value, digits);
-    case Form::MrkMMME:
-      return units::Double2mrkMMME(value, digits);
-    case Form::MMKM:
-      return units::Double2MMKM(value, digits, true);
-    case Form::MMKMNoFlag:
-      return units::Double2MMKM(value, digits, false);
-    case Form::MMVM:
-      return units::Double2MMVM(value, digits, true);
-    case Form::uHMME:
-      return units::Double2uHMME(value, digits);
-    case Form::MRMMME:
-      return units::Double2MRMMME(value, digits);
-    case Form::MMLRKM:
-      return units::Double2MMLRKM(value, digits);
-  }
-  return {};
+  using Formatter = std::string (*)(double, int);
+  // In the order of Form.
+  // clang-format off
+  static constexpr Formatter kFormatters[] = {
+      [](double v, int n) { return units::Double2MMME(v, n, true); },
+      [](double v, int n) { return units::Double2MMME(v, n, false); },
+      units::Double20MMME, units::Double2mrkMMME,
+      [](double v, int n) { return units::Double2MMKM(v, n, true); },
+      [](double v, int n) { return units::Double2MMKM(v, n, false); },
+      [](double v, int n) { return units::Double2MMVM(v, n, true); },
+      units::Double2uHMME, units::Double2MRMMME, units::Double2MMLRKM};
+  // clang-format on
+  static_assert(std::size(kFormatters) == std::size(kAllForms));
+  return kFormatters[static_cast<int>(form)](value, digits);
 }
 
 // The unit tables after the unit choices `rows`, made in this order.

@@ -26,43 +26,26 @@ std::string format(const UnitTable& t, TableFormatter formatter, double value) {
   return {};
 }
 
-struct BoundCase {
-  std::initializer_list<int> rows;  // the unit choices made, in order
-  TableFormatter formatter;
-  int largestDecade;
-};
-
-// clang-format off
-const BoundCase kBounds[] = {
-    {{1}, TableFormatter::HumanValue, 20},  {{2}, TableFormatter::HumanValue, 23},
-    {{3}, TableFormatter::HumanValue, 26},  {{4}, TableFormatter::HumanValue, 26},
-    {{5}, TableFormatter::HumanValue, 26},  {{6}, TableFormatter::HumanValue, 26},
-    {{7}, TableFormatter::HumanValue, 30},  {{1}, TableFormatter::Spice, 20},
-    {{2}, TableFormatter::Spice, 23},       {{3}, TableFormatter::Spice, 26},
-    {{4}, TableFormatter::Spice, 26},       {{5}, TableFormatter::Spice, 26},
-    {{1}, TableFormatter::Stackpole, 20},   {{2}, TableFormatter::Stackpole, 20},
-    {{3}, TableFormatter::Stackpole, 35},   {{1, 3}, TableFormatter::Stackpole, 35},
-    {{5}, TableFormatter::Stackpole, 46},   {{2, 5}, TableFormatter::Stackpole, 46},
-    {{6}, TableFormatter::Stackpole, 26},   {{7}, TableFormatter::Stackpole, 30},
-    // Rows 6 and 7 install no SPICE tables: the defaults, whatever was chosen before.
-    {{6}, TableFormatter::Spice, 49},       {{1, 7}, TableFormatter::Spice, 49},
-};
-// clang-format on
-
-// The largest value formats; the next double up has the next decade exponent, past the table.
+// After each unit choice, also one made after another (rows 6 and 7 install no SPICE tables,
+// row 3 no organizer prefixes: the defaults serve), the largest value that a formatter reaches
+// formats, and the next double up, with the next decade exponent, is refused.
 TEST(Ranges, LargestValueIsTheLastValueThatFormats) {
-  for (const auto& c : kBounds) {
-    SCOPED_TRACE(testing::Message()
-                 << "row " << *c.rows.begin() << ", formatter " << static_cast<int>(c.formatter));
-    const UnitTable t = units_test::tablesAfter(c.rows);
-    EXPECT_EQ(units::largestDecade(t, c.formatter), c.largestDecade);
-    const double largest = units::largestValue(t, c.formatter);
-    const double edge = std::pow(10.0, c.largestDecade + 1) / 1.0004;
-    EXPECT_NEAR(largest, edge, edge * 1e-14);
-    EXPECT_FALSE(format(t, c.formatter, largest).empty());
-    EXPECT_THROW(format(t, c.formatter, std::nextafter(largest, INFINITY)),
-                 fw::OutOfBoundsException);
-    EXPECT_FALSE(format(t, c.formatter, 1e-9).empty());
+  const std::initializer_list<int> choices[] = {{1}, {2}, {3},    {4},    {5},
+                                                {6}, {7}, {1, 3}, {2, 5}, {1, 7}};
+  for (const auto& rows : choices) {
+    const UnitTable t = units_test::tablesAfter(rows);
+    for (auto formatter :
+         {TableFormatter::HumanValue, TableFormatter::Stackpole, TableFormatter::Spice}) {
+      SCOPED_TRACE(testing::Message() << "row " << *rows.begin() << " of " << rows.size()
+                                      << ", formatter " << static_cast<int>(formatter));
+      const double largest = units::largestValue(t, formatter);
+      const double edge = std::pow(10.0, units::largestDecade(t, formatter) + 1) / 1.0004;
+      EXPECT_NEAR(largest, edge, edge * 1e-14);
+      EXPECT_FALSE(format(t, formatter, largest).empty());
+      EXPECT_THROW(format(t, formatter, std::nextafter(largest, INFINITY)),
+                   fw::OutOfBoundsException);
+      EXPECT_FALSE(format(t, formatter, 1e-9).empty());
+    }
   }
 }
 

@@ -20,17 +20,12 @@ namespace {
 
 using Limits = std::numeric_limits<double>;
 
-const double kValues[] = {0.0,           -0.0,
-                          -1.0,          -4.7e-3,
-                          NAN,           INFINITY,
-                          -INFINITY,     Limits::denorm_min(),
-                          Limits::min(), 1e-310,
-                          1e-300,        1e-150,
-                          1e-30,         2e-7,
-                          0.09997,       999.9999999999999,
-                          4.7e12,        1e30,
-                          1e150,         1e300,
-                          Limits::max(), Limits::lowest()};
+// clang-format off
+const double kValues[] = {
+    0.0, -0.0, -1.0, -4.7e-3, NAN, INFINITY, -INFINITY, Limits::denorm_min(), Limits::min(),
+    1e-310, 1e-300, 1e-150, 1e-30, 2e-7, 0.09997, 999.9999999999999, 4.7e12, 1e30, 1e150,
+    1e300, Limits::max(), Limits::lowest()};
+// clang-format on
 const int kDigits[] = {INT_MIN, -5, 0, 1, 2, 3, 4, 9, INT_MAX};
 
 TEST(Robustness, FormattersGiveATextOrTheOutOfBoundsError) {

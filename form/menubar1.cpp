@@ -1,6 +1,6 @@
-#include "menubar1.h"
+#include "form/menubar1.h"
 
-namespace quillex {
+namespace form {
 namespace {
 
 template <class Item = fw::MenuItem>
@@ -59,4 +59,4 @@ void MenuBar1::Untitled2() {
   addItem("WindowsMenu", makeItem("WindowsStaticAttributes", "Static Attributes...", "Cmd+t"));
 }
 
-}  // namespace quillex
+}  // namespace form

@@ -1,13 +1,13 @@
 #pragma once
 
 // The menu bar: File, Edit and Windows. Built once; the application and every main window show
-// the same instance.
+// the same instance. The main window registers its menu handlers under the names of its items.
 
 #include <memory>
 
 #include "framework/menu.h"
 
-namespace quillex {
+namespace form {
 
 class MenuBar1 : public fw::MenuBar {
  public:
@@ -24,4 +24,4 @@ class MenuBar1 : public fw::MenuBar {
   void addItem(std::string_view menu, std::unique_ptr<fw::MenuItem> item);
 };
 
-}  // namespace quillex
+}  // namespace form
