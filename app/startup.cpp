@@ -7,7 +7,14 @@
 
 namespace quillex {
 
-void InitFileTypes() {}
+void InitFileTypes(fw::Runtime& runtime) {
+  runtime.declareFileType(
+      {.Name = "text/plain",
+       .Extensions =
+           ".asc;.ascii;.bas;.c;.class;.cp;.cpp;.h;.hp;.hpp;.i3;.java;.m2;.m3;.mak;.text;.txt",
+       .MacType = "TEXT",
+       .MacCreator = "????"});
+}
 
 void NewAppInstance(fw::Runtime& runtime) {
   auto app = std::make_unique<App>();
@@ -21,7 +28,7 @@ void MakeDefaultView() { form::Window1::Instance(); }
 bool StartUp(fw::Runtime& runtime) {
   bool started = false;
   runtime.guard([&] {
-    InitFileTypes();
+    InitFileTypes(runtime);
     NewAppInstance(runtime);
     MakeDefaultView();
     started = true;

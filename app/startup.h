@@ -9,8 +9,8 @@
 
 namespace quillex {
 
-// Declares the application's document type; empty until the file commands bring it.
-void InitFileTypes();
+// Declares the application's document type, plain text, which it keeps until it exits.
+void InitFileTypes(fw::Runtime& runtime);
 // Creates the application object with the menu bar and registers it.
 void NewAppInstance(fw::Runtime& runtime);
 // Opens the main window.

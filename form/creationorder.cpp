@@ -20,19 +20,22 @@ std::vector<fw::ControlSpec> inCreationOrder(std::span<const ControlRef> order,
                                              std::vector<fw::ControlSpec> props) {
   std::vector<fw::ControlSpec> ordered;
   ordered.reserve(order.size());
+  std::vector<bool> taken(props.size(), false);
   for (const ControlRef& ref : order) {
     const auto found = std::ranges::find_if(props, [&](const fw::ControlSpec& p) {
       return p.Name == ref.name && p.Index == ref.index;
     });
-    if (found == props.end()) {
+    const auto at = static_cast<size_t>(found - props.begin());
+    if (found == props.end() || taken[at]) {
       throw fw::RuntimeException("No initial properties for " + describe(ref.name, ref.index));
     }
+    taken[at] = true;
     ordered.push_back(std::move(*found));
-    props.erase(found);
   }
-  if (!props.empty()) {
+  if (const auto left = std::ranges::find(taken, false); left != taken.end()) {
+    const fw::ControlSpec& stray = props[static_cast<size_t>(left - taken.begin())];
     throw fw::RuntimeException("No place in the creation order for " +
-                               describe(props.front().Name, props.front().Index));
+                               describe(stray.Name, stray.Index));
   }
   return ordered;
 }

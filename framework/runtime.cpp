@@ -36,7 +36,8 @@ void Runtime::setApplication(std::unique_ptr<Application> application) {
 
 Window* Runtime::findWindow(std::type_index type) const noexcept {
   for (const auto& window : windows_) {
-    if (std::type_index(typeid(*window)) == type) return window.get();
+    const Window& open = *window;
+    if (std::type_index(typeid(open)) == type) return window.get();
   }
   return nullptr;
 }

@@ -15,6 +15,7 @@
 
 #include "application.h"
 #include "backend.h"
+#include "filetype.h"
 #include "window.h"
 
 namespace fw {
@@ -34,6 +35,10 @@ class Runtime {
   Backend& backend() const noexcept { return backend_; }
 
   void setApplication(std::unique_ptr<Application> application);
+
+  // The document types the application declares; they last as long as the runtime.
+  void declareFileType(FileType type) { fileTypes_.push_back(std::move(type)); }
+  const std::vector<FileType>& fileTypes() const noexcept { return fileTypes_; }
   Application* application() const noexcept { return application_.get(); }
 
   // The open window of class `type`, if any.
@@ -71,6 +76,7 @@ class Runtime {
  private:
   Backend& backend_;
   std::unique_ptr<Application> application_;
+  std::vector<FileType> fileTypes_;
   std::vector<std::shared_ptr<Window>> windows_;
   std::vector<std::shared_ptr<Window>> closed_;
   Window* front_ = nullptr;

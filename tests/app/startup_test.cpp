@@ -28,6 +28,10 @@ class Started : public ::testing::Test {
 // each source column.
 TEST_F(Started, TheTemplateRightAfterStartUp) {
   EXPECT_TRUE(backend.messages.empty());
+  // Plain text is the one document type, declared for the whole run.
+  ASSERT_EQ(runtime.fileTypes().size(), 1u);
+  EXPECT_EQ(runtime.fileTypes()[0].Name, "text/plain");
+  EXPECT_NE(runtime.fileTypes()[0].Extensions.find(";.txt"), std::string::npos);
   // clang-format off
   const char* expected[51] = {
       "",               "",   "",           "\t", "",      "",   " 1%",   "\t", "", "\t",
