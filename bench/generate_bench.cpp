@@ -5,12 +5,16 @@
 
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
+#include <memory>
 #include <string>
 
 #include "form/window1.h"
 #include "framework/headlessbackend.h"
 #include "framework/runtime.h"
+#include "generate/filecommands.h"
 #include "generate/go.h"
+#include "generate/reader.h"
 
 namespace {
 
@@ -59,5 +63,45 @@ void BM_GoPerDevice(benchmark::State& state) {
   run(state, "5", "0.0001", stop);
 }
 BENCHMARK(BM_GoPerDevice)->Arg(5)->Arg(52)->Arg(240)->Unit(benchmark::kMillisecond);
+
+// A text of the nine section lines of a run and `devices` device lines.
+std::string textWithDevices(Family& family, int devices) {
+  generate::PushButton1_Action(family.w);
+  const std::string& run = family.w.TestEF().Text();
+  size_t sections = 0;
+  for (int line = 0; line < 9; ++line) sections = run.find('\n', sections) + 1;
+  const size_t firstEnd = run.find('\n', sections) + 1;
+  std::string text = run.substr(0, sections);
+  const std::string device = run.substr(sections, firstEnd - sections);
+  for (int i = 0; i < devices; ++i) text += device;
+  return text;
+}
+
+// Reading back examines the section lines only: the cost stays the same from 100 to 10,000
+// device lines.
+void BM_ReadBack(benchmark::State& state) {
+  Family family("5", "1", "100000");
+  const std::string text = textWithDevices(family, static_cast<int>(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(generate::ParseFileText(family.w, text));
+  state.counters["bytes"] = static_cast<double>(text.size());
+}
+BENCHMARK(BM_ReadBack)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+// File > Save of a text of 10,000 device lines: the conversion to Mac Roman and the safe write
+// (a temporary file beside the target, flushed to disk, renamed over it).
+void BM_Save(benchmark::State& state) {
+  Family family("5", "1", "100000");
+  family.runtime.setApplication(std::make_unique<form::FormApplication>());
+  const std::string text = textWithDevices(family, static_cast<int>(state.range(0)));
+  family.w.TestEF().setText(text);
+  const auto file = std::filesystem::temp_directory_path() / "quillex-bench-save.txt";
+  for (auto _ : state) {
+    family.backend.dialogAnswers.push_back(fw::FolderItem(file));
+    generate::FileSave_Action(family.w);
+  }
+  std::filesystem::remove(file);
+  state.counters["bytes"] = static_cast<double>(text.size());
+}
+BENCHMARK(BM_Save)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
