@@ -50,6 +50,13 @@ TEST_F(Started, TheTemplateRightAfterStartUp) {
   EXPECT_EQ(main().EndOfOutLineArray, 47);
 }
 
+// A cancelled File > Open asks once: the main window's handler ends the command, and the
+// application does not take it up again.
+TEST_F(Started, ACancelledOpenShowsOneDialog) {
+  EXPECT_FALSE(runtime.dispatchMenu("FileOpen", &main()));
+  EXPECT_EQ(backend.dialogRequests.size(), 1u);
+}
+
 // A document, or File > Open, with the main window closed lands in a fresh main window with the
 // menu bar; File > Save needs the output of an open one.
 TEST_F(Started, AClosedMainWindowComesBackFresh) {
