@@ -2,7 +2,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include "framework/headlessbackend.h"
 #include "framework/numbers.h"
+#include "framework/runtime.h"
 #include "framework/text.h"
 
 namespace {
@@ -29,5 +31,20 @@ void BM_JoinTemplate(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(fw::Join(cells, ""));
 }
 BENCHMARK(BM_JoinTemplate);
+
+// The yield of a long loop's every pass: without a running framework (a computation on its own),
+// and through the runtime to the headless backend (which counts it).
+void BM_YieldWithoutRuntime(benchmark::State& state) {
+  for (auto _ : state) fw::Yield();
+}
+BENCHMARK(BM_YieldWithoutRuntime);
+
+void BM_YieldHeadless(benchmark::State& state) {
+  fw::HeadlessBackend backend;
+  fw::Runtime runtime(backend);
+  for (auto _ : state) fw::Yield();
+  benchmark::DoNotOptimize(backend.yields);
+}
+BENCHMARK(BM_YieldHeadless);
 
 }  // namespace

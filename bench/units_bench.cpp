@@ -2,6 +2,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
+#include <vector>
+
+#include "framework/headlessbackend.h"
+#include "framework/runtime.h"
 #include "units/evalue.h"
 #include "units/multipliercodes.h"
 #include "units/pointlettercodes.h"
@@ -9,7 +14,8 @@
 
 namespace {
 
-// The last value of a decade walks the whole series: the worst case of each series.
+// The last value of a decade: the step-by-step walk went through the whole series, its worst
+// case; the table walk costs about the same anywhere.
 void BM_Evalue(benchmark::State& state) {
   const int perDecade = static_cast<int>(state.range(0));
   for (auto _ : state) benchmark::DoNotOptimize(units::Evalue(9.87, perDecade, 0));
@@ -21,6 +27,33 @@ void BM_EvalueMidDecade(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(units::Evalue(3.3, 192, 0));
 }
 BENCHMARK(BM_EvalueMidDecade);
+
+// As Go calls it: inside a running framework, so every step of the walk that goes on yields (here
+// to the headless backend, which counts the yields).
+void BM_EvalueInRuntime(benchmark::State& state) {
+  fw::HeadlessBackend backend;
+  fw::Runtime runtime(backend);
+  const int perDecade = static_cast<int>(state.range(0));
+  for (auto _ : state) benchmark::DoNotOptimize(units::Evalue(9.87, perDecade, 0));
+}
+BENCHMARK(BM_EvalueInRuntime)->Arg(12)->Arg(192);
+
+// Values spread over a few decades, snapped in every mode: the average cost.
+void BM_EvalueSpread(benchmark::State& state) {
+  const int perDecade = static_cast<int>(state.range(0));
+  std::vector<double> values;
+  for (int i = 0; i < 1000; ++i) values.push_back(std::pow(10.0, -3 + i * 0.00917));
+  size_t i = 0;
+  int mode = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(units::Evalue(values[i], perDecade, mode));
+    if (++i == values.size()) {
+      i = 0;
+      mode = (mode + 1) % 4;
+    }
+  }
+}
+BENCHMARK(BM_EvalueSpread)->Arg(12)->Arg(192);
 
 units::UnitTable ohms() {
   units::UnitTable t;

@@ -5,14 +5,27 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <algorithm>
 
 #include "framework/runtime.h"
 #include "qtfonts.h"
 #include "windowview.h"
 
 namespace qtui {
+namespace {
 
-QtBackend::QtBackend() { sinceYield_.start(); }
+// Events are processed at most this often during a long handler (nanoseconds): the window
+// repaints about 100 times a second.
+constexpr qint64 kEventsEvery = 10'000'000;
+// The clock is read about this often (nanoseconds)...
+constexpr qint64 kCheckEvery = 1'000'000;
+// ...but at least every this many calls, so that a loop that slows down (after a fast one set
+// the count up) is noticed within that many passes.
+constexpr qint64 kMostCallsPerCheck = 64;
+
+}  // namespace
+
+QtBackend::QtBackend() { clock_.start(); }
 
 QtBackend::~QtBackend() {
   for (auto& [model, view] : views_) {
@@ -62,11 +75,31 @@ void QtBackend::quitEventLoop() {
 }
 
 void QtBackend::yieldToEventLoop() {
+  // Most calls only count down: a long loop yields on every pass, often many times a
+  // microsecond, and reading the clock costs more than such a pass.
+  if (--callsUntilCheck_ > 0) return;
+  yieldByClock();
+}
+
+void QtBackend::yieldByClock() {
+  qint64 now = clock_.nsecsElapsed();
+  // The next reading after as many calls as come in about kCheckEvery at the pace since the
+  // last one: at most twice as many as this time, and at least 1.
+  const qint64 took = now - lastCheck_;
+  const qint64 paced = took > 0 ? callsPerCheck_ * kCheckEvery / took : kMostCallsPerCheck;
+  callsPerCheck_ = static_cast<int>(
+      std::clamp<qint64>(paced, 1, std::min<qint64>(2 * callsPerCheck_, kMostCallsPerCheck)));
+  callsUntilCheck_ = callsPerCheck_;
   // Repaint about every 10 ms; user input waits until the running handler is done, so nothing
-  // the user does can start inside it.
-  if (sinceYield_.elapsed() < 10) return;
-  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-  sinceYield_.restart();
+  // the user does can start inside it. The time is taken before processing, so a yield from
+  // inside the processing does not process again.
+  if (now - lastEvents_ >= kEventsEvery) {
+    lastEvents_ = now;
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    now = clock_.nsecsElapsed();
+    lastEvents_ = now;
+  }
+  lastCheck_ = now;
 }
 
 QWidget* QtBackend::dialogParent() const {

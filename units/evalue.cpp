@@ -1,8 +1,8 @@
 #include "units/evalue.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
-#include <optional>
 #include <span>
 #include <utility>
 
@@ -30,31 +30,17 @@ constexpr std::array<std::pair<double, double>, 1> kE192{{{919, 920}}};
 constexpr std::array<std::pair<double, double>, 3> kOneTwoFive{
     {{102, 200}, {104, 500}, {106, 1000}}};
 
-struct Series {
-  double base = 0;  // the first value of a decade: 10 for E6 to E24, 100 for the others
-  double digits = 0;
-  Corrections corrections;
-};
+constexpr int kMostPerDecade = 192;
 
-std::optional<Series> seriesOf(int valuesPerDecade) {
-  switch (valuesPerDecade) {
-    case 6:
-      return Series{10, 1, kE6};
-    case 12:
-      return Series{10, 1, kE12};
-    case 24:
-      return Series{10, 1, kE24};
-    case 48:
-    case 96:
-      return Series{100, 2, {}};
-    case 192:
-      return Series{100, 2, kE192};
-    case 125:
-      return Series{100, 2, kOneTwoFive};
-    default:
-      return std::nullopt;
-  }
-}
+// The values the walk of one series meets, worked out once: values[i] is the series value of
+// step i (values[0] the series base), for i from 0 to perDecade.
+struct SeriesTable {
+  double digits = 0;  // the decade scale leaves this many digits before the point
+  // values[0] < values[1] < ... < values[rising]: the whole walk for the E series; for 1-2-5 its
+  // first four values (100, 200, 500, 1000), after which the walk ends but for a w above 1000.
+  int rising = 0;
+  std::array<double, kMostPerDecade + 1> values{};
+};
 
 // A value is changed at most once: E24's computed 35 becomes 36 and is not looked at again.
 double corrected(double n, Corrections corrections) {
@@ -64,17 +50,102 @@ double corrected(double n, Corrections corrections) {
   return n;
 }
 
+// The series values computed as the walk always computed them (a running product of the step
+// ratio, rounded, corrected), so each is the very double the walk compared before.
+SeriesTable makeTable(int perDecade, double base, double digits, Corrections corrections) {
+  SeriesTable table;
+  table.digits = digits;
+  const double r = Pow(10, 1 / static_cast<double>(perDecade));
+  double product = base;
+  table.values[0] = base;
+  for (int i = 1; i <= perDecade; ++i) {
+    product = product * r;
+    table.values[i] = corrected(Floor(product + 0.5), corrections);
+  }
+  while (table.rising < perDecade && table.values[table.rising + 1] > table.values[table.rising]) {
+    ++table.rising;
+  }
+  return table;
+}
+
+// The tables, built once on first use (thread-safe) and never changed afterwards.
+struct Tables {
+  std::array<SeriesTable, 7> series{
+      makeTable(6, 10, 1, kE6),           makeTable(12, 10, 1, kE12), makeTable(24, 10, 1, kE24),
+      makeTable(48, 100, 2, {}),          makeTable(96, 100, 2, {}),  makeTable(192, 100, 2, kE192),
+      makeTable(125, 100, 2, kOneTwoFive)};
+  // Log(10) and the decade scales 10^e, computed once as every call computed them.
+  double log10 = Log(10);
+  static constexpr int kLowestScale = -330;  // a positive double's decade scale lies in -326..307
+  static constexpr int kHighestScale = 310;
+  std::array<double, kHighestScale - kLowestScale + 1> scales{};
+
+  Tables() {
+    for (int e = kLowestScale; e <= kHighestScale; ++e) scales[e - kLowestScale] = Pow(10, e);
+  }
+
+  double scale(int e) const {
+    if (e < kLowestScale || e > kHighestScale) return Pow(10, e);
+    return scales[e - kLowestScale];
+  }
+};
+
+const Tables& tables() {
+  static const Tables kTables;
+  return kTables;
+}
+
+// Null for a values-per-decade count of no series.
+const SeriesTable* tableOf(const Tables& all, int perDecade) {
+  switch (perDecade) {
+    case 6:
+      return &all.series[0];
+    case 12:
+      return &all.series[1];
+    case 24:
+      return &all.series[2];
+    case 48:
+      return &all.series[3];
+    case 96:
+      return &all.series[4];
+    case 192:
+      return &all.series[5];
+    case 125:
+      return &all.series[6];
+    default:
+      return nullptr;
+  }
+}
+
+// The distance of values[step] after the walk went on through `step` steps, computed as the walk
+// computed it: the same expression in modes 0 and 1; modes 2 and 3 count down by 1.0 per step
+// from 10000.0 and 0.0 (whole numbers, so the count is exact).
+double distanceAt(const SeriesTable& table, int step, double w, int snapMode) {
+  const double n = table.values[step];
+  switch (snapMode) {
+    case kSnapNearestRoot:
+      return Abs(Pow(n * w, 0.5) - w);
+    case kSnapNearest:
+      return Abs(n - w);
+    case kSnapNotBelow:
+      return 10000.0 - step;
+    default:
+      return 0.0 - step;
+  }
+}
+
 }  // namespace
 
 double Evalue(double value, int valuesPerDecade, int snapMode) {
-  const std::optional<Series> found = seriesOf(valuesPerDecade);
-  if (!found || snapMode < 0 || snapMode > 3) return -1.0;
-  const Series& series = *found;
+  const Tables& all = tables();
+  const SeriesTable* found = tableOf(all, valuesPerDecade);
+  if (found == nullptr || snapMode < 0 || snapMode > 3) return -1.0;
+  const SeriesTable& table = *found;
   if (!(value >= 0) || std::isinf(value)) return -2.0;
   if (value == 0) return 0.0;
 
-  const int e = fw::ToInt32(Floor(Log(value) / Log(10)) - series.digits);
-  const double scale = Pow(10, e);
+  const int e = fw::ToInt32(Floor(Log(value) / all.log10) - table.digits);
+  const double scale = all.scale(e);
   double w = value / scale;
   // Subnormal decades: the scaled value would not lie in one decade of the series.
   if (!std::isnormal(scale) || !std::isfinite(w)) return 0.0;
@@ -84,32 +155,29 @@ double Evalue(double value, int valuesPerDecade, int snapMode) {
     const double whole = Floor(w + 0.5);
     if (Abs(w - whole) <= whole * 1e-12) w = whole;
   }
-  const double r = Pow(10, 1 / static_cast<double>(valuesPerDecade));
 
-  double product = series.base;
-  double best = series.base;
-  double bestDistance = 0;
-  switch (snapMode) {
-    case kSnapNearestRoot:
-      bestDistance = Abs(Pow(series.base * w, 0.5) - w);
-      break;
-    case kSnapNearest:
-      bestDistance = Abs(series.base - w);
-      break;
-    case kSnapNotBelow:
-      bestDistance = 10000.0;
-      break;
-    default:
-      bestDistance = 0.0;
-      break;
-  }
+  // The walk goes on through every step whose series value lies below w: there the values rise,
+  // so the distance falls in every mode (modes 2 and 3 count it down; in mode 0 (n x w)^0.5
+  // rises with n, at least 0.05 % per step, and stays below w, or for the last value below
+  // w at most a rounding error above it). So the walk is taken up at `start`, the last series
+  // value below w: the steps before are exactly those the step-by-step walk went on through,
+  // and the steps from there compare the very same distances as before, so the result is the
+  // same to the last bit. The 1-2-5 series rises over its first four values only; beyond them
+  // (w above 1000 at a decade edge) the walk goes on step by step as it always did.
+  const std::span<const double> rising(table.values.data(), table.rising + 1);
+  const auto firstNotBelow = std::lower_bound(rising.begin(), rising.end(), w) - rising.begin();
+  const int start = static_cast<int>(std::max<std::ptrdiff_t>(0, firstNotBelow - 1));
+
+  double best = table.values[start];
+  double bestDistance = distanceAt(table, start, w, snapMode);
 
   // The series rises monotonically within the decade, so the first step that is no improvement
   // ends the walk at the overall best value. Modes 2 and 3 count their distance down by one per
-  // step below (or not above) the value, so every such step is an improvement.
-  for (int i = 1; i <= valuesPerDecade; ++i) {
-    const double next = product * r;
-    const double n = corrected(Floor(next + 0.5), series.corrections);
+  // step below (or not above) the value, so every such step is an improvement. A step that goes
+  // on yields to the event loop; the skipped steps are not made, so they do not yield. The walk
+  // makes at most one step that goes on, but in the 1-2-5 series for a w above 1000.
+  for (int i = start + 1; i <= valuesPerDecade; ++i) {
+    const double n = table.values[i];
     double distance = 0;
     switch (snapMode) {
       case kSnapNearestRoot:
@@ -133,9 +201,12 @@ double Evalue(double value, int valuesPerDecade, int snapMode) {
     }
     if (!(distance < bestDistance)) break;
     bestDistance = distance;
-    product = next;
     best = n;
     fw::Yield();
+    // In modes 0 and 1 the next step is no improvement once a rising value not below w went on:
+    // the next value is farther from w, by at least 1 (mode 1) or 0.05 % of w (mode 0), far
+    // more than any rounding. So the walk ends here without computing that distance.
+    if (snapMode <= kSnapNearest && n >= w && i < table.rising) break;
   }
   return best * scale;
 }
