@@ -12,7 +12,7 @@ cmake --build build/fuzz --target reader_fuzz -j "$(nproc)"
 mkdir -p build/fuzz/corpus
 # New inputs go to the build folder; the saved texts of the tests are the seeds.
 build/fuzz/tests/fuzz/reader_fuzz -max_total_time="$seconds" -print_final_stats=1 "$@" \
-  build/fuzz/corpus tests/fuzz/seeds tests/data/go >build/fuzz/last-run.log 2>&1 || {
+  build/fuzz/corpus tests/fuzz/seeds tests/data/go tests/data/read >build/fuzz/last-run.log 2>&1 || {
   tail -n 60 build/fuzz/last-run.log
   exit 1
 }

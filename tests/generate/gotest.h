@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,14 +27,8 @@ class GoTest : public ::testing::Test {
     runtime.setApplication(std::move(app));
   }
 
-  // A setting "Name=value", "Name(i)=value" or "StaticAttr.Name=value": the text of an edit
-  // field or combo box, the row of a pop-up menu, True or False for a check box. Each is made
-  // through the control's setter, so its handler runs.
-  void set(const std::string& setting) {
-    const auto equals = setting.find('=');
-    ASSERT_NE(equals, std::string::npos) << setting;
-    std::string name = setting.substr(0, equals);
-    const std::string value = setting.substr(equals + 1);
+  // The control that "Name", "Name(i)" or "StaticAttr.Name" names.
+  fw::Control& controlNamed(std::string name) {
     const fw::Window* window = &w();
     if (name.starts_with("StaticAttr.")) {
       window = &form::StaticAttr::Instance();
@@ -43,7 +39,17 @@ class GoTest : public ::testing::Test {
       index = std::stoi(name.substr(open + 1));
       name = name.substr(0, open);
     }
-    fw::Control& c = window->control(name, index);
+    return window->control(name, index);
+  }
+
+  // A setting "Name=value": the text of an edit field or combo box, the row of a pop-up menu,
+  // True or False for a check box. Each is made through the control's setter, so its handler
+  // runs.
+  void set(const std::string& setting) {
+    const auto equals = setting.find('=');
+    ASSERT_NE(equals, std::string::npos) << setting;
+    const std::string value = setting.substr(equals + 1);
+    fw::Control& c = controlNamed(setting.substr(0, equals));
     if (auto* field = dynamic_cast<fw::EditField*>(&c)) {
       field->setText(value);
     } else if (auto* combo = dynamic_cast<fw::ComboBox*>(&c)) {
@@ -129,6 +135,24 @@ inline void expectSameText(const std::string& got, const std::string& want) {
   }
   ADD_FAILURE() << "the texts differ after line " << std::min(a.size(), b.size()) << ": "
                 << a.size() << " lines against " << b.size();
+}
+
+// The files of tests/data/<folder> ending in `extension`, in name order, and a test name for each.
+inline std::vector<std::filesystem::path> casesIn(const char* folder, const char* extension) {
+  std::vector<std::filesystem::path> found;
+  for (const auto& entry :
+       std::filesystem::directory_iterator(std::filesystem::path(QUILLEX_TEST_DATA) / folder)) {
+    if (entry.path().extension() == extension) found.push_back(entry.path());
+  }
+  std::sort(found.begin(), found.end());
+  return found;
+}
+inline std::string caseName(const ::testing::TestParamInfo<std::filesystem::path>& info) {
+  std::string name = info.param.stem().string();
+  for (char& c : name) {
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  }
+  return name;
 }
 
 }  // namespace gotest
