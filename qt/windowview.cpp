@@ -9,10 +9,14 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTextCursor>
+#include <memory>
+#include <utility>
+#include <vector>
 
 #include "framework/runtime.h"
 #include "qtfonts.h"
@@ -21,7 +25,50 @@
 namespace qtui {
 namespace {
 
-void guard(const std::function<void()>& action) { fw::Runtime::current().guard(action); }
+// How many handlers started from a window are running: a long one yields to the event loop, and
+// a handler may start another (a menu command that shows a message, say).
+int g_runningHandlers = 0;
+// User input that reached a program window while a handler ran, in the order it came.
+std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> g_heldInput;
+
+// Clicks and keystrokes that come while a handler runs are delivered once it is over, so the
+// user can neither start a second Go inside a Go nor edit the form under a running Go.
+void deliverHeldInput() {
+  auto held = std::move(g_heldInput);
+  g_heldInput.clear();
+  for (auto& [receiver, event] : held) {
+    if (receiver) QCoreApplication::postEvent(receiver, event.release());
+  }
+}
+
+void guard(const std::function<void()>& action) {
+  ++g_runningHandlers;
+  fw::Runtime::current().guard(action);
+  if (--g_runningHandlers == 0) deliverHeldInput();
+}
+
+bool isUserInput(QEvent::Type type) {
+  switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease:
+      return true;
+    default:
+      return false;
+  }
+}
 
 Qt::Alignment alignmentOf(fw::Align align) {
   switch (align) {
@@ -68,6 +115,8 @@ WindowView::WindowView(fw::Window& model) : model_(&model), content_(new QWidget
     setFixedSize(frame.Width, frame.Height + bar);
   }
   model.setObserver(this);
+  // Sees the input of every widget, to hold what comes for this window while a handler runs.
+  qApp->installEventFilter(this);
 }
 
 WindowView::~WindowView() {
@@ -297,6 +346,16 @@ void WindowView::closeEvent(QCloseEvent* event) {
 void WindowView::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   applyLocks();
+}
+
+bool WindowView::eventFilter(QObject* watched, QEvent* event) {
+  if (g_runningHandlers > 0 && isUserInput(event->type()) && watched->isWidgetType() &&
+      static_cast<QWidget*>(watched)->window() == this) {
+    g_heldInput.emplace_back(watched, event->clone());
+    event->accept();
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 bool WindowView::event(QEvent* event) {

@@ -34,6 +34,8 @@ class WindowView : public QMainWindow, public fw::WindowObserver {
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   bool event(QEvent* event) override;
+  // Holds the user input of this window while a handler runs; it comes through once all are over.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void buildMenuBar();
