@@ -1,0 +1,79 @@
+// Go over five decades of the E192 series (1 to 100000 ohm, 961 devices), started as a click on
+// the Go button of the main window: once on the headless backend, once on the Qt backend with the
+// window shown on the offscreen platform, as the user sees it. The Qt run counts until the window
+// has drawn what the run left, so no deferred work escapes the measurement.
+
+#include <benchmark/benchmark.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+
+#include "form/window1.h"
+#include "framework/headlessbackend.h"
+#include "framework/runtime.h"
+#include "qt/offscreen.h"
+#include "qt/qtbackend.h"
+#include "qt/windowview.h"
+#include "startup.h"
+
+namespace {
+
+form::Window1& longE192Family() {
+  form::Window1& w = form::Window1::Instance();
+  w.ValueSuffixPU().setListIndex(1);
+  w.SeriesPU().setListIndex(5);
+  w.StartEF().setText("1");
+  w.StopEF().setText("100000");
+  w.RefDesPreCB().setText("R");
+  return w;
+}
+
+void reportDevices(benchmark::State& state) {
+  state.counters["devices"] = 961;
+  state.counters["per_device"] =
+      benchmark::Counter(static_cast<double>(state.iterations()) * 961,
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+void BM_GoHeadless(benchmark::State& state) {
+  fw::HeadlessBackend backend;
+  fw::Runtime runtime(backend);
+  quillex::StartUp(runtime);
+  form::Window1& w = longE192Family();
+  for (auto _ : state) {
+    w.PushButton1().userClick();
+    benchmark::DoNotOptimize(w.TestEF().Text().data());
+  }
+  reportDevices(state);
+}
+BENCHMARK(BM_GoHeadless)->Unit(benchmark::kMillisecond);
+
+qtui::OffscreenSession* g_session = nullptr;
+
+void BM_GoQt(benchmark::State& state) {
+  fw::Runtime runtime(g_session->backend());
+  quillex::StartUp(runtime);
+  form::Window1& w = longE192Family();
+  auto& backend = dynamic_cast<qtui::QtBackend&>(g_session->backend());
+  auto* go = qobject_cast<QAbstractButton*>(backend.viewOf(w)->widgetOf(w.PushButton1()));
+  QApplication::processEvents();
+  for (auto _ : state) {
+    go->click();
+    QApplication::processEvents();
+    benchmark::DoNotOptimize(w.TestEF().Text().data());
+  }
+  reportDevices(state);
+}
+BENCHMARK(BM_GoQt)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qtui::OffscreenSession session(argc, argv);
+  g_session = &session;
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
