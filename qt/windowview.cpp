@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +15,8 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTextCursor>
+#include <QTimer>
+#include <algorithm>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -41,10 +44,24 @@ void deliverHeldInput() {
   }
 }
 
+// Views whose multi-line fields wait to show a text that a running handler gave them.
+std::vector<QPointer<WindowView>> g_viewsWithTextsToShow;
+
+// While a handler runs, multi-line fields take their new texts at most this often, the first
+// time this long after the handler began. A long handler may set a text many times (Go's
+// progress); laying out and drawing each one would cost more than making it, and more often than
+// this nobody could read it anyway. A short handler's text is shown once, when it is over.
+constexpr int kTextRefreshMs = 250;
+QElapsedTimer g_sinceTextsShown;
+
 void guard(const std::function<void()>& action) {
-  ++g_runningHandlers;
+  if (g_runningHandlers++ == 0) g_sinceTextsShown.start();
   fw::Runtime::current().guard(action);
-  if (--g_runningHandlers == 0) deliverHeldInput();
+  if (--g_runningHandlers > 0) return;
+  for (const auto& view : std::exchange(g_viewsWithTextsToShow, {})) {
+    if (view) view->showTextsNow();
+  }
+  deliverHeldInput();
 }
 
 bool isUserInput(QEvent::Type type) {
@@ -126,6 +143,7 @@ WindowView::~WindowView() {
 void WindowView::detach() {
   if (model_ != nullptr) model_->setObserver(nullptr);
   model_ = nullptr;
+  textsToShow_.clear();
 }
 
 void WindowView::buildMenuBar() {
@@ -303,19 +321,12 @@ void WindowView::controlChanged(fw::Control& control, fw::Property property) {
   if (auto* line = qobject_cast<QLineEdit*>(widget)) {
     const QString text = toQt(static_cast<fw::EditField&>(control).Text());
     if (line->text() != text) line->setText(text);
-  } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
-    const std::string& text = static_cast<fw::EditField&>(control).Text();
-    std::string& shown = shownText_[&control];
-    if (text == shown) return;
-    if (!shown.empty() && text.size() > shown.size() && text.compare(0, shown.size(), shown) == 0) {
-      // Only the new part goes in, so growing output costs what it adds.
-      QTextCursor cursor(plain->document());
-      cursor.movePosition(QTextCursor::End);
-      cursor.insertText(toQt(text.substr(shown.size())));
+  } else if (qobject_cast<QPlainTextEdit*>(widget)) {
+    if (g_runningHandlers > 0) {
+      showTextLater(control);
     } else {
-      plain->setPlainText(toQt(text));
+      showText(control);
     }
-    shown = text;
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {
     label->setText(toQt(static_cast<fw::StaticText&>(control).Text()));
   } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
@@ -327,6 +338,56 @@ void WindowView::controlChanged(fw::Control& control, fw::Property property) {
       combo->setCurrentIndex(static_cast<fw::PopupMenu&>(control).ListIndex());
     }
   }
+}
+
+void WindowView::showText(const fw::Control& control) {
+  auto* plain = qobject_cast<QPlainTextEdit*>(widgetOf(control));
+  if (plain == nullptr) return;
+  const std::string& text = static_cast<const fw::EditField&>(control).Text();
+  std::string& shown = shownText_[&control];
+  if (text == shown) return;
+  const QSignalBlocker block(plain);
+  if (!shown.empty() && text.size() > shown.size() && text.compare(0, shown.size(), shown) == 0) {
+    // Only the new part goes in, so growing output costs what it adds.
+    QTextCursor cursor(plain->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(toQt(text.substr(shown.size())));
+  } else {
+    plain->setPlainText(toQt(text));
+  }
+  shown = text;
+}
+
+// The field shows the text at the first pass of the event loop (a yield of the handler) once
+// the texts shown last are old enough, or else when the handler is over.
+void WindowView::showTextLater(const fw::Control& control) {
+  if (std::find(textsToShow_.begin(), textsToShow_.end(), &control) == textsToShow_.end()) {
+    textsToShow_.push_back(&control);
+  }
+  if (std::find(g_viewsWithTextsToShow.begin(), g_viewsWithTextsToShow.end(), this) ==
+      g_viewsWithTextsToShow.end()) {
+    g_viewsWithTextsToShow.emplace_back(this);
+  }
+  if (textShowQueued_) return;
+  textShowQueued_ = true;
+  // Timers fire in the yields of a running handler, as at any pass of the event loop.
+  const qint64 wait = kTextRefreshMs - g_sinceTextsShown.elapsed();
+  QTimer::singleShot(static_cast<int>(std::max<qint64>(wait, 0)), this,
+                     &WindowView::showTextsWhenDue);
+}
+
+void WindowView::showTextsWhenDue() {
+  textShowQueued_ = false;
+  // Empty when the handler ended first and showed them.
+  if (textsToShow_.empty()) return;
+  showTextsNow();
+  g_sinceTextsShown.start();
+}
+
+void WindowView::showTextsNow() {
+  const auto controls = std::exchange(textsToShow_, {});
+  if (model_ == nullptr) return;
+  for (const fw::Control* control : controls) showText(*control);
 }
 
 void WindowView::titleChanged(fw::Window& window) { setWindowTitle(toQt(window.Title())); }

@@ -201,23 +201,39 @@ class GoQtTest : public QObject {
   }
 
   // While a run goes on, the status text shows how far it has come, painted as soon as it is
-  // set: a text the label holds at a yield has already been painted.
-  void progressIsPaintedAsItComes() {
+  // set (a text the label holds at a yield has already been painted), and the output shows the
+  // text so far a moment later: the section lines and the first devices of the final text.
+  void progressShowsWhileTheRunGoesOn() {
     setUpLongRun();
     auto* status = widget<QLabel>("CurrentValueST");
+    auto* output = widget<QPlainTextEdit>("TestEF");
     PaintedTexts painted(status);
     const QString before = status->text();
     QStringList unpainted;
+    QString outputSoFar;
     program_->backend().onYield = [&] {
       if (status->text() != before &&
-          painted.texts.value(painted.texts.size() - 1) != status->text())
+          painted.texts.value(painted.texts.size() - 1) != status->text()) {
         unpainted << status->text();
+      }
+      // Until the output shows something, each yield takes a little time, so that the moment
+      // comes during the run whatever the machine's speed.
+      if (outputSoFar.isEmpty()) outputSoFar = output->toPlainText();
+      if (outputSoFar.isEmpty()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
     };
     QTest::mouseClick(widget("PushButton1"), Qt::LeftButton);
+
     QVERIFY2(unpainted.isEmpty(), qPrintable(unpainted.join('\n')));
     QVERIFY(painted.texts.size() >= 2);
     QVERIFY(painted.texts.first().startsWith("Last device generated so far:"));
     QCOMPARE(painted.texts.last(), QString("Last device generated:100kΩ"));
+
+    const QString finalText = output->toPlainText();
+    QVERIFY(outputSoFar.count('\n') >= 9 + 3);
+    QVERIFY(outputSoFar.endsWith('\n'));
+    QVERIFY(outputSoFar.size() < finalText.size());
+    QVERIFY(finalText.startsWith(outputSoFar));
+    QCOMPARE(finalText.count('\n'), 9 + 961);
   }
 };
 

@@ -44,17 +44,17 @@ int main(int argc, char** argv) {
   bool saved =
       save(session, runtime.findWindow(typeid(form::Window1)), folder / "main-window.png") &&
       save(session, runtime.findWindow(typeid(form::StaticAttr)), folder / "static-attributes.png");
-  runtime.guard([] {
-    form::Window1& w = form::Window1::Instance();
-    w.ValueSuffixPU().setListIndex(1);
-    w.SeriesPU().setListIndex(1);
-    w.StartEF().setText("10");
-    w.StopEF().setText("100");
-    w.RefDesPreCB().setText("R");
-    w.PushButton1().userClick();
+  form::Window1* w = nullptr;
+  runtime.guard([&] {
+    w = &form::Window1::Instance();
+    w->ValueSuffixPU().setListIndex(1);
+    w->SeriesPU().setListIndex(1);
+    w->StartEF().setText("10");
+    w->StopEF().setText("100");
+    w->RefDesPreCB().setText("R");
   });
-  saved = saved && save(session, runtime.findWindow(typeid(form::Window1)),
-                        folder / "main-window-after-go.png");
+  saved = saved && w != nullptr && session.click(*w, w->PushButton1()) &&
+          save(session, w, folder / "main-window-after-go.png");
   // A message means something went wrong while the windows were built.
   return saved && session.messageCount() == 0 ? 0 : 1;
 }
