@@ -15,6 +15,7 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 #include <algorithm>
 #include <memory>
@@ -348,10 +349,14 @@ void WindowView::showText(const fw::Control& control) {
   if (text == shown) return;
   const QSignalBlocker block(plain);
   if (!shown.empty() && text.size() > shown.size() && text.compare(0, shown.size(), shown) == 0) {
-    // Only the new part goes in, so growing output costs what it adds.
-    QTextCursor cursor(plain->document());
+    // Only the new part goes in, so growing output costs what it adds. Like a replaced text, it
+    // is the program's and not an edit the user could undo.
+    QTextDocument* document = plain->document();
+    document->setUndoRedoEnabled(false);
+    QTextCursor cursor(document);
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(toQt(text.substr(shown.size())));
+    document->setUndoRedoEnabled(true);
   } else {
     plain->setPlainText(toQt(text));
   }

@@ -234,6 +234,7 @@ class GoQtTest : public QObject {
     QVERIFY(outputSoFar.size() < finalText.size());
     QVERIFY(finalText.startsWith(outputSoFar));
     QCOMPARE(finalText.count('\n'), 9 + 961);
+    QVERIFY(!output->document()->isUndoAvailable());  // the program's text, not the user's edit
   }
 };
 
