@@ -2,8 +2,9 @@
 // the Go button of the main window: once on the headless backend, once on the Qt backend with the
 // window shown on the offscreen platform, as the user sees it. Before each run, outside the
 // measurement, the form is edited (which empties the output, so each run shows a new text) and,
-// on Qt, the window drawn. The Qt run counts until the window has drawn what the run left, so no
-// deferred work escapes the measurement.
+// on Qt, the window drawn. The Qt run is measured as the handler alone and as the handler and the
+// drawing of the window it leaves, so no deferred work escapes the measurement. A first run,
+// unmeasured, opens the Static Attributes window that Go reads.
 
 #include <benchmark/benchmark.h>
 
@@ -40,6 +41,7 @@ void BM_GoHeadless(benchmark::State& state) {
   fw::Runtime runtime(backend);
   quillex::StartUp(runtime);
   form::Window1& w = longE192Family();
+  w.PushButton1().userClick();
   for (auto _ : state) {
     state.PauseTiming();
     editForm(w);
@@ -57,6 +59,7 @@ void BM_GoQt(benchmark::State& state, bool drawn) {
   fw::Runtime runtime(g_session->backend());
   quillex::StartUp(runtime);
   form::Window1& w = longE192Family();
+  g_session->click(w, w.PushButton1());
   g_session->processEvents();
   for (auto _ : state) {
     state.PauseTiming();
@@ -69,7 +72,6 @@ void BM_GoQt(benchmark::State& state, bool drawn) {
   }
   reportDevices(state);
 }
-// The handler alone, then the handler and the drawing of the window it leaves.
 BENCHMARK_CAPTURE(BM_GoQt, handler, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_GoQt, untilDrawn, true)->Unit(benchmark::kMillisecond);
 

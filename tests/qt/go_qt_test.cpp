@@ -63,7 +63,7 @@ class GoQtTest : public QObject {
     QTest::keyClicks(field, text);
   }
 
-  // A click and a key queued as the windowing system queues them while the program is busy.
+  // A click and a key posted to the event queue, to be delivered at the event loop's next pass.
   static void queueClick(QWidget* target) {
     const QPointF at = QRectF(target->rect()).center();
     const QPointF global = target->mapToGlobal(at);
