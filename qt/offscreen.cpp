@@ -1,5 +1,6 @@
 #include "offscreen.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QPixmap>
 #include <iostream>
@@ -45,11 +46,21 @@ fw::Backend& OffscreenSession::backend() noexcept { return *parts_->backend; }
 
 int OffscreenSession::messageCount() const noexcept { return parts_->messages; }
 
+bool OffscreenSession::click(const fw::Window& window, const fw::Control& button) const {
+  WindowView* view = parts_->backend->viewOf(window);
+  auto* widget = view != nullptr ? qobject_cast<QAbstractButton*>(view->widgetOf(button)) : nullptr;
+  if (widget == nullptr) return false;
+  widget->click();
+  return true;
+}
+
+void OffscreenSession::processEvents() const { QApplication::processEvents(); }
+
 bool OffscreenSession::saveImage(const fw::Window& window, const std::string& file) const {
   WindowView* view = parts_->backend->viewOf(window);
   if (view == nullptr) return false;
   // Let pending layout and paint requests settle so the picture shows the finished window.
-  QApplication::processEvents();
+  processEvents();
   return view->grab().save(QString::fromStdString(file), "PNG");
 }
 

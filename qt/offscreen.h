@@ -28,6 +28,12 @@ class OffscreenSession {
   // How many messages the program has given so far.
   int messageCount() const noexcept;
 
+  // Clicks the push button `button` of `window` as the user does, through its widget; returns
+  // false when the window is not shown or the control is no push button.
+  bool click(const fw::Window& window, const fw::Control& button) const;
+  // Runs what the event loop has waiting, drawing included, as it does once a handler is over.
+  void processEvents() const;
+
   // Saves a PNG picture of the window as it is shown (its menu bar and content) to `file`.
   // Returns false when the window is not shown or the file cannot be written.
   bool saveImage(const fw::Window& window, const std::string& file) const;

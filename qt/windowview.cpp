@@ -4,16 +4,24 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <QTimer>
+#include <algorithm>
 #include <limits>
+#include <memory>
+#include <utility>
+#include <vector>
 
 #include "framework/runtime.h"
 #include "qtfonts.h"
@@ -22,7 +30,64 @@
 namespace qtui {
 namespace {
 
-void guard(const std::function<void()>& action) { fw::Runtime::current().guard(action); }
+// How many handlers started from a window are running: a long one yields to the event loop, and
+// a handler may start another (a menu command that shows a message, say).
+int g_runningHandlers = 0;
+// User input that reached a program window while a handler ran, in the order it came.
+std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> g_heldInput;
+
+// Clicks and keystrokes that come while a handler runs are delivered once it is over, so the
+// user can neither start a second Go inside a Go nor edit the form under a running Go.
+void deliverHeldInput() {
+  auto held = std::move(g_heldInput);
+  g_heldInput.clear();
+  for (auto& [receiver, event] : held) {
+    if (receiver) QCoreApplication::postEvent(receiver, event.release());
+  }
+}
+
+// Views whose multi-line fields wait to show a text that a running handler gave them.
+std::vector<QPointer<WindowView>> g_viewsWithTextsToShow;
+
+// While a handler runs, multi-line fields take their new texts at most this often, the first
+// time this long after the handler began. A long handler may set a text many times (Go's
+// progress); laying out and drawing each one would cost more than making it, and more often than
+// this nobody could read it anyway. A short handler's text is shown once, when it is over.
+constexpr int kTextRefreshMs = 250;
+QElapsedTimer g_sinceTextsShown;
+
+void guard(const std::function<void()>& action) {
+  if (g_runningHandlers++ == 0) g_sinceTextsShown.start();
+  fw::Runtime::current().guard(action);
+  if (--g_runningHandlers > 0) return;
+  for (const auto& view : std::exchange(g_viewsWithTextsToShow, {})) {
+    if (view) view->showTextsNow();
+  }
+  deliverHeldInput();
+}
+
+bool isUserInput(QEvent::Type type) {
+  switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease:
+      return true;
+    default:
+      return false;
+  }
+}
 
 Qt::Alignment alignmentOf(fw::Align align) {
   switch (align) {
@@ -72,6 +137,8 @@ WindowView::WindowView(fw::Window& model) : model_(&model), content_(new QWidget
     setFixedSize(frame.Width, frame.Height + bar);
   }
   model.setObserver(this);
+  // Sees the input of every widget, to hold what comes for this window while a handler runs.
+  qApp->installEventFilter(this);
 }
 
 WindowView::~WindowView() {
@@ -81,6 +148,7 @@ WindowView::~WindowView() {
 void WindowView::detach() {
   if (model_ != nullptr) model_->setObserver(nullptr);
   model_ = nullptr;
+  textsToShow_.clear();
 }
 
 void WindowView::buildMenuBar() {
@@ -237,15 +305,6 @@ QComboBox* WindowView::makeComboBox() {
   return combo;
 }
 
-bool WindowView::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Wheel) {
-    auto* combo = qobject_cast<QComboBox*>(watched);
-    QWidget* focus = QApplication::focusWidget();
-    if (combo != nullptr && focus != combo && !combo->isAncestorOf(focus)) return true;
-  }
-  return QMainWindow::eventFilter(watched, event);
-}
-
 QWidget* WindowView::widgetOf(const fw::Control& control) const {
   const auto it = widgets_.find(&control);
   return it == widgets_.end() ? nullptr : it->second;
@@ -274,19 +333,12 @@ void WindowView::controlChanged(fw::Control& control, fw::Property property) {
   if (auto* line = qobject_cast<QLineEdit*>(widget)) {
     const QString text = toQt(static_cast<fw::EditField&>(control).Text());
     if (line->text() != text) line->setText(text);
-  } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
-    const std::string& text = static_cast<fw::EditField&>(control).Text();
-    std::string& shown = shownText_[&control];
-    if (text == shown) return;
-    if (!shown.empty() && text.size() > shown.size() && text.compare(0, shown.size(), shown) == 0) {
-      // Only the new part goes in, so growing output costs what it adds.
-      QTextCursor cursor(plain->document());
-      cursor.movePosition(QTextCursor::End);
-      cursor.insertText(toQt(text.substr(shown.size())));
+  } else if (qobject_cast<QPlainTextEdit*>(widget)) {
+    if (g_runningHandlers > 0) {
+      showTextLater(control);
     } else {
-      plain->setPlainText(toQt(text));
+      showText(control);
     }
-    shown = text;
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {
     label->setText(toQt(static_cast<fw::StaticText&>(control).Text()));
   } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
@@ -298,6 +350,60 @@ void WindowView::controlChanged(fw::Control& control, fw::Property property) {
       combo->setCurrentIndex(static_cast<fw::PopupMenu&>(control).ListIndex());
     }
   }
+}
+
+void WindowView::showText(const fw::Control& control) {
+  auto* plain = qobject_cast<QPlainTextEdit*>(widgetOf(control));
+  if (plain == nullptr) return;
+  const std::string& text = static_cast<const fw::EditField&>(control).Text();
+  std::string& shown = shownText_[&control];
+  if (text == shown) return;
+  const QSignalBlocker block(plain);
+  if (!shown.empty() && text.size() > shown.size() && text.compare(0, shown.size(), shown) == 0) {
+    // Only the new part goes in, so growing output costs what it adds. Like a replaced text, it
+    // is the program's and not an edit the user could undo.
+    QTextDocument* document = plain->document();
+    document->setUndoRedoEnabled(false);
+    QTextCursor cursor(document);
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(toQt(text.substr(shown.size())));
+    document->setUndoRedoEnabled(true);
+  } else {
+    plain->setPlainText(toQt(text));
+  }
+  shown = text;
+}
+
+// The field shows the text at the first pass of the event loop (a yield of the handler) once
+// the texts shown last are old enough, or else when the handler is over.
+void WindowView::showTextLater(const fw::Control& control) {
+  if (std::find(textsToShow_.begin(), textsToShow_.end(), &control) == textsToShow_.end()) {
+    textsToShow_.push_back(&control);
+  }
+  if (std::find(g_viewsWithTextsToShow.begin(), g_viewsWithTextsToShow.end(), this) ==
+      g_viewsWithTextsToShow.end()) {
+    g_viewsWithTextsToShow.emplace_back(this);
+  }
+  if (textShowQueued_) return;
+  textShowQueued_ = true;
+  // Timers fire in the yields of a running handler, as at any pass of the event loop.
+  const qint64 wait = kTextRefreshMs - g_sinceTextsShown.elapsed();
+  QTimer::singleShot(static_cast<int>(std::max<qint64>(wait, 0)), this,
+                     &WindowView::showTextsWhenDue);
+}
+
+void WindowView::showTextsWhenDue() {
+  textShowQueued_ = false;
+  // Empty when the handler ended first and showed them.
+  if (textsToShow_.empty()) return;
+  showTextsNow();
+  g_sinceTextsShown.start();
+}
+
+void WindowView::showTextsNow() {
+  const auto controls = std::exchange(textsToShow_, {});
+  if (model_ == nullptr) return;
+  for (const fw::Control* control : controls) showText(*control);
 }
 
 void WindowView::titleChanged(fw::Window& window) { setWindowTitle(toQt(window.Title())); }
@@ -317,6 +423,22 @@ void WindowView::closeEvent(QCloseEvent* event) {
 void WindowView::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   applyLocks();
+}
+
+bool WindowView::eventFilter(QObject* watched, QEvent* event) {
+  if (g_runningHandlers > 0 && isUserInput(event->type()) && watched->isWidgetType() &&
+      static_cast<QWidget*>(watched)->window() == this) {
+    g_heldInput.emplace_back(watched, event->clone());
+    event->accept();
+    return true;
+  }
+  // The wheel changes the row of the pop-up the user works in, never of one the pointer passes.
+  if (event->type() == QEvent::Wheel) {
+    auto* combo = qobject_cast<QComboBox*>(watched);
+    QWidget* focus = QApplication::focusWidget();
+    if (combo != nullptr && focus != combo && !combo->isAncestorOf(focus)) return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 bool WindowView::event(QEvent* event) {

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "framework/window.h"
 
@@ -27,6 +28,8 @@ class WindowView : public QMainWindow, public fw::WindowObserver {
   QWidget* widgetOf(const fw::Control& control) const;
 
   void controlChanged(fw::Control& control, fw::Property property) override;
+  // Shows the texts that multi-line fields were given while a handler ran.
+  void showTextsNow();
   void titleChanged(fw::Window& window) override;
   void refresh(fw::Control& control) override;
 
@@ -34,6 +37,8 @@ class WindowView : public QMainWindow, public fw::WindowObserver {
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   bool event(QEvent* event) override;
+  // Holds the user input of this window while a handler runs (it comes through once all are
+  // over), and keeps the wheel from changing a pop-up the user is not working in.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -43,12 +48,18 @@ class WindowView : public QMainWindow, public fw::WindowObserver {
   QComboBox* makeComboBox();
   void applyLocks();
   void pressDefaultButton();
+  void showText(const fw::Control& control);
+  void showTextLater(const fw::Control& control);
+  void showTextsWhenDue();
 
   fw::Window* model_;
   QWidget* content_;
   std::map<const fw::Control*, QWidget*> widgets_;
   // What a multi-line field showed last, so that a text that extends it appends only the rest.
   std::map<const fw::Control*, std::string> shownText_;
+  // Multi-line fields whose model text is newer than what they show, while a handler runs.
+  std::vector<const fw::Control*> textsToShow_;
+  bool textShowQueued_ = false;
 };
 
 }  // namespace qtui

@@ -19,11 +19,7 @@
 
 #include "app.h"
 #include "form/staticattr.h"
-#include "form/window1.h"
-#include "framework/runtime.h"
-#include "qt/qtbackend.h"
-#include "qt/windowview.h"
-#include "startup.h"
+#include "qtprogram.h"
 
 class AppQtTest : public QObject {
   Q_OBJECT
@@ -31,17 +27,9 @@ class AppQtTest : public QObject {
  private:
   template <class W = QWidget>
   W* widget(const QString& name) const {
-    auto* found = view_->findChild<W*>(name);
-    if (found == nullptr) qFatal("no widget %s", qPrintable(name));
-    return found;
+    return program_->widget<W>(name);
   }
-
-  // Selects what the field holds and types over it, as a person replacing a value does.
-  static void typeInto(QWidget* field, const QString& text) {
-    field->setFocus();
-    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(field, text);
-  }
+  static void typeInto(QWidget* field, const QString& text) { QtProgram::typeInto(field, text); }
 
   // The visible top-level windows titled `title`.
   static QList<QWidget*> windowsTitled(const QString& title) {
@@ -52,35 +40,22 @@ class AppQtTest : public QObject {
     return found;
   }
 
-  std::unique_ptr<qtui::QtBackend> backend_;
-  std::unique_ptr<fw::Runtime> runtime_;
+  std::unique_ptr<QtProgram> program_;
   form::Window1* window_ = nullptr;
   qtui::WindowView* view_ = nullptr;
-  QStringList messages_;
 
  private slots:
   void init() {
-    backend_ = std::make_unique<qtui::QtBackend>();
-    backend_->messageBoxOverride = [this](const std::string& text) {
-      messages_ << QString::fromStdString(text);
-    };
-    runtime_ = std::make_unique<fw::Runtime>(*backend_);
-    quillex::StartUp(*runtime_);
-    window_ = &form::Window1::Instance();
-    view_ = backend_->viewOf(*window_);
-    QVERIFY(view_ != nullptr);
-    view_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(view_));
+    program_ = std::make_unique<QtProgram>();
+    window_ = program_->window;
+    view_ = program_->view;
   }
 
   void cleanup() {
-    QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join('\n')));
-    messages_.clear();
+    QVERIFY2(program_->messages.isEmpty(), qPrintable(program_->messages.join('\n')));
     view_ = nullptr;
     window_ = nullptr;
-    runtime_.reset();
-    backend_.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    program_.reset();
   }
 
   void startsWithTheMainWindowAndItsMenusAndQuits() {
@@ -94,7 +69,7 @@ class AppQtTest : public QObject {
              QKeySequence("Ctrl+T"));
     // File > Quit ends the event loop.
     QTimer::singleShot(0, view_->findChild<QAction*>("FileQuit"), &QAction::trigger);
-    runtime_->run();
+    program_->runtime().run();
   }
 
   void choosingUnitAndTypingFollowGoAndOutput() {
@@ -246,10 +221,10 @@ class AppQtTest : public QObject {
     window_->RefDesPreCB().setListIndex(1);
     QTest::mouseClick(widget("PushButton1"), Qt::LeftButton);
     commands = kept;
-    QCOMPARE(messages_.size(), 1);
-    QVERIFY(messages_[0].contains("outside"));
+    QCOMPARE(program_->messages.size(), 1);
+    QVERIFY(program_->messages[0].contains("outside"));
     QVERIFY(window_->isOpen());
-    messages_.clear();
+    program_->messages.clear();
   }
 
   // Closed and chosen again: a fresh window.

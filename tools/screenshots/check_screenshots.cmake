@@ -4,8 +4,9 @@ cmake_minimum_required(VERSION 3.25)
 
 set(main_window "${FOLDER}/main-window.png")
 set(static_attributes "${FOLDER}/static-attributes.png")
+set(after_go "${FOLDER}/main-window-after-go.png")
 # Pictures of an earlier run must not pass for this one's.
-file(REMOVE "${main_window}" "${static_attributes}")
+file(REMOVE "${main_window}" "${static_attributes}" "${after_go}")
 
 execute_process(COMMAND "${TOOL}" "${FOLDER}" RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
@@ -41,3 +42,4 @@ endfunction()
 
 check_picture("${main_window}" 1009 709)
 check_picture("${static_attributes}" 876 650)
+check_picture("${after_go}" 1009 709)
