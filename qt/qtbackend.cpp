@@ -53,15 +53,25 @@ void QtBackend::closeWindow(fw::Window& window) {
   view->detach();
   view->hide();
   view->deleteLater();
-  // Closed model windows go once the event that closed them is over.
-  QMetaObject::invokeMethod(
-      qApp,
-      [] {
-        if (auto* runtime = fw::Runtime::currentOrNull()) runtime->collectClosed();
-      },
-      Qt::QueuedConnection);
+  collectClosedWhenIdle();
   // Closing the last window ends the program.
   if (fw::Runtime::current().windows().size() <= 1) quitEventLoop();
+}
+
+// Closed model windows go once the event that closed them is over, and never inside a yield:
+// a handler that yields (Go, between two devices) may still be working on the window that a
+// close in the yield took off the screen.
+void QtBackend::collectClosedWhenIdle() {
+  QMetaObject::invokeMethod(
+      &calls_,
+      [this] {
+        if (yieldDepth_ > 0) {
+          collectClosedWhenIdle();
+        } else if (auto* runtime = fw::Runtime::currentOrNull()) {
+          runtime->collectClosed();
+        }
+      },
+      Qt::QueuedConnection);
 }
 
 void QtBackend::runEventLoop() {
@@ -95,7 +105,9 @@ void QtBackend::yieldByClock() {
   // inside the processing does not process again.
   if (now - lastEvents_ >= kEventsEvery) {
     lastEvents_ = now;
+    ++yieldDepth_;
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    --yieldDepth_;
     now = clock_.nsecsElapsed();
     lastEvents_ = now;
   }

@@ -4,6 +4,7 @@
 // loop, the yield, message boxes and file dialogs.
 
 #include <QElapsedTimer>
+#include <QObject>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -40,6 +41,7 @@ class QtBackend : public fw::Backend {
   QWidget* dialogParent() const;
   // The part of the yield that reads the clock and, when it is time, processes events.
   void yieldByClock();
+  void collectClosedWhenIdle();
 
   std::map<const fw::Window*, QPointer<WindowView>> views_;
   // The yield reads the clock only every callsPerCheck_ calls (1 to 64, adapted to the pace of
@@ -51,6 +53,9 @@ class QtBackend : public fw::Backend {
   int callsPerCheck_ = 1;
   int callsUntilCheck_ = 1;
   bool quitRequested_ = false;
+  int yieldDepth_ = 0;  // processEvents calls of yields under way
+  // The receiver of the backend's own queued calls, which go with the backend.
+  QObject calls_;
 };
 
 }  // namespace qtui

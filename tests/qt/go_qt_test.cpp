@@ -200,6 +200,31 @@ class GoQtTest : public QObject {
     QVERIFY(form::Window1::Instance().TestEF().Text().empty());
   }
 
+  // A close that comes in the middle of a device, with the event loop running in the yields
+  // after it, ends the run at the end of that device; the window is not freed under the run.
+  void closingTheWindowInTheMiddleOfADevice() {
+    setUpLongRun();
+    QStringList events;
+    recordRuns(events);
+    int refreshedAt = 0;
+    program_->backend().onYield = [&] {
+      const int yield = program_->backend().yields;
+      if (refreshedAt == 0 &&
+          program_->window->CurrentValueST().Text().starts_with("Last device")) {
+        refreshedAt = yield;
+      } else if (refreshedAt != 0 && yield == refreshedAt + 2) {
+        events << "closed";
+        program_->view->close();
+      } else if (refreshedAt != 0 && yield > refreshedAt + 2) {
+        QTest::qSleep(11);  // the backend's yield runs the event loop again
+      }
+    };
+    QTest::mouseClick(widget("PushButton1"), Qt::LeftButton);
+    QCOMPARE(events, (QStringList{"run", "closed", "done"}));
+    QCoreApplication::processEvents();
+    QVERIFY(program_->runtime().findWindow(typeid(form::Window1)) == nullptr);
+  }
+
   // While a run goes on, the status text shows how far it has come, painted as soon as it is
   // set (a text the label holds at a yield has already been painted), and the output shows the
   // text so far a moment later: the section lines and the first devices of the final text.
