@@ -1,10 +1,9 @@
-// The Static Attributes window, driven headless: its controls, their initial values and places,
-// and its life from the Windows menu to closing.
+// The Static Attributes window, driven headless: its controls and their places, and its life
+// from the Windows menu to closing.
 
 #include "form/staticattr.h"
 
 #include <string>
-#include <vector>
 
 #include "formtest.h"
 
@@ -12,7 +11,7 @@ namespace {
 
 using formtest::shownText;
 
-class StaticAttrTest : public HeadlessTest {};
+class StaticAttrTest : public Window1Test {};
 
 // The attribute a field holds: its name without the kind suffix (a dot in "Name.Prefix").
 std::string attributeOf(const fw::Control& field) {
@@ -21,37 +20,28 @@ std::string attributeOf(const fw::Control& field) {
   return name == "NamePrefix" ? "Name.Prefix" : name;
 }
 
-// The 27 attribute fields: every edit field and combo box but the URL field at the bottom.
-std::vector<const fw::Control*> attributeFields(const fw::Window& window) {
-  std::vector<const fw::Control*> fields;
-  for (const auto& c : window.controls()) {
-    const bool field =
-        c->kind() == fw::ControlKind::EditField || c->kind() == fw::ControlKind::ComboBox;
-    if (field && c->Name() != "URLEF") fields.push_back(c.get());
-  }
-  return fields;
-}
-
 // The controls stand in the tab order as they were created, but for the blank viewer, which is
-// at 0 with the first label.
-TEST_F(StaticAttrTest, FiftySevenControlsInTabOrder) {
-  const auto& controls = form::StaticAttr::Instance().controls();
-  ASSERT_EQ(controls.size(), 57u);
-  for (int position = 0; position < 57; ++position) {
-    const fw::Control& c = *controls[static_cast<size_t>(position)];
-    EXPECT_EQ(c.TabIndex(), c.Name() == "HTMLViewer1" ? 0 : position) << c.Name();
-  }
-}
-
-// No two controls overlap. Each attribute field has one label naming its attribute, centred
-// above it, or, for the URLs, one button on its left ("URLFamily -->").
-TEST_F(StaticAttrTest, EachFieldHasTheLabelOfItsAttribute) {
+// at 0 with the first label, and editing any of them runs no code. No two overlap. Each of the
+// 27 attribute fields (every edit field and combo box but the URL field at the bottom; Category
+// and Function are the combo boxes) has one label naming its attribute, centred above it, or,
+// for the URLs, one button on its left ("URLFamily -->").
+TEST_F(StaticAttrTest, FiftySevenControlsAndTheLabelsOfTheAttributes) {
   auto& window = form::StaticAttr::Instance();
   formtest::expectControlsApart(window, 876, 650);
-  const auto fields = attributeFields(window);
-  EXPECT_EQ(fields.size(), 27u);
-  for (const fw::Control* field : fields) {
+  ASSERT_EQ(window.controls().size(), 57u);
+  int position = 0;
+  int fields = 0;
+  for (const auto& field : window.controls()) {
     SCOPED_TRACE(field->Name());
+    EXPECT_EQ(field->TabIndex(), field->Name() == "HTMLViewer1" ? 0 : position);
+    ++position;
+    EXPECT_EQ(formtest::bindingsOf(*field), 0);
+    const bool combo = field->kind() == fw::ControlKind::ComboBox;
+    if ((!combo && field->kind() != fw::ControlKind::EditField) || field->Name() == "URLEF") {
+      continue;
+    }
+    ++fields;
+    EXPECT_EQ(combo, field->Name() == "CategoryCB" || field->Name() == "FunctionCB");
     const fw::ControlSpec& f = field->initial();
     int labels = 0;
     for (const auto& label : window.controls()) {
@@ -71,39 +61,20 @@ TEST_F(StaticAttrTest, EachFieldHasTheLabelOfItsAttribute) {
     }
     EXPECT_EQ(labels, 1);
   }
+  EXPECT_EQ(fields, 27);
   EXPECT_EQ(shownText(window.control("StaticText2")), "URL:");
   EXPECT_EQ(window.control("HTMLViewer1").kind(), fw::ControlKind::HTMLViewer);
 }
 
-TEST_F(StaticAttrTest, StartsWithInitialValuesAndEditingRunsNoCode) {
-  auto& window = form::StaticAttr::Instance();
-  for (const fw::Control* field : attributeFields(window)) {
-    const std::string name = field->Name();
-    const bool combo = name == "CategoryCB" || name == "FunctionCB";
-    EXPECT_EQ(field->kind(), combo ? fw::ControlKind::ComboBox : fw::ControlKind::EditField)
-        << name;
-    EXPECT_EQ(shownText(*field),
-              name == "CategoryCB" ? "PASS" : (name == "FunctionCB" ? "RES" : ""))
-        << name;
-  }
-  for (const auto& control : window.controls()) {
-    for (fw::Event event : {fw::Event::Open, fw::Event::TextChange, fw::Event::Change,
-                            fw::Event::TextChanged, fw::Event::Action}) {
-      EXPECT_FALSE(control->isBound(event)) << control->Name();
-    }
-  }
-}
-
+// Chosen again, from either window: the same window, values unchanged. Closed and chosen again:
+// a fresh window with the initial values.
 TEST_F(StaticAttrTest, MenuShowsOneWindowAndAClosedOneComesBackFresh) {
-  auto& main = form::Window1::Instance();
-  ASSERT_TRUE(runtime.dispatchMenu("WindowsStaticAttributes", &main));
+  ASSERT_TRUE(runtime.dispatchMenu("WindowsStaticAttributes", &w));
   auto* first = dynamic_cast<form::StaticAttr*>(runtime.findWindow(typeid(form::StaticAttr)));
   ASSERT_NE(first, nullptr);
   EXPECT_EQ(first->Title(), "Static Attributes");
   first->get<fw::EditField>("PackageEF").userSetText("0805");
   first->get<fw::ComboBox>("FunctionCB").userChoose(1);
-
-  // Chosen again, from either window: the same window, values unchanged.
   EXPECT_TRUE(runtime.dispatchMenu("WindowsStaticAttributes", first));
   EXPECT_EQ(&form::StaticAttr::Instance(), first);
   EXPECT_EQ(runtime.windows().size(), 2u);
@@ -112,7 +83,7 @@ TEST_F(StaticAttrTest, MenuShowsOneWindowAndAClosedOneComesBackFresh) {
 
   first->Close();
   EXPECT_EQ(runtime.findWindow(typeid(form::StaticAttr)), nullptr);
-  EXPECT_TRUE(runtime.dispatchMenu("WindowsStaticAttributes", &main));
+  EXPECT_TRUE(runtime.dispatchMenu("WindowsStaticAttributes", &w));
   auto& second = form::StaticAttr::Instance();
   EXPECT_EQ(second.get<fw::EditField>("PackageEF").Text(), "");
   EXPECT_EQ(second.get<fw::ComboBox>("FunctionCB").Text(), "RES");
