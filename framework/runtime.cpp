@@ -13,14 +13,18 @@ Runtime* g_current = nullptr;
 Runtime::Runtime(Backend& backend) : backend_(backend), previous_(g_current) { g_current = this; }
 
 Runtime::~Runtime() {
+  // The windows close with this runtime in force, even when another one was made after it.
+  Runtime* const inForce = g_current;
+  g_current = this;
   // Windows go before the application object, as at the end of a run.
   while (!windows_.empty()) {
-    Window& window = *windows_.back();
-    window.Close();
+    const std::shared_ptr<Window> window = windows_.back();
+    window->Close();
+    if (!windows_.empty() && windows_.back() == window) windows_.pop_back();
   }
   closed_.clear();
   application_.reset();
-  g_current = previous_;
+  g_current = inForce == this ? previous_ : inForce;
 }
 
 Runtime& Runtime::current() {
