@@ -12,14 +12,7 @@
 
 namespace {
 
-using fw::ChrB;
-using fw::Join;
-using fw::Left;
-using fw::Len;
-using fw::LenB;
-using fw::Mid;
-using fw::Right;
-using fw::SplitB;
+using namespace fw;
 
 TEST(Text, CountsCharactersNotBytes) {
   EXPECT_EQ(Len("kΩ"), 2);
@@ -33,12 +26,8 @@ TEST(Text, CountsCharactersNotBytes) {
 
 // Positions count characters from 1; nothing is read outside the text.
 TEST(Text, LeftRightMidArePositionSafe) {
-  struct Row {
-    std::string got;
-    const char* expected;
-  };
   // clang-format off
-  const Row rows[] = {
+  const std::pair<std::string, const char*> rows[] = {
       {Left("4k7Ω", 2), "4k"},     {Left("4k7Ω", 4), "4k7Ω"},  {Left("4k7Ω", 99), "4k7Ω"},
       {Left("4k7Ω", 0), ""},       {Left("4k7Ω", -3), ""},     {Right("10µF", 2), "µF"},
       {Right("10µF", 9), "10µF"},  {Right("10µF", 0), ""},     {Mid("ABCDEF", 2, 3), "BCD"},
@@ -47,22 +36,19 @@ TEST(Text, LeftRightMidArePositionSafe) {
       {Mid("ABCDEF", 3), "CDEF"},  {Mid("1.5µH", 4, 1), "µ"},  {Mid("Ω", 1, 1), "Ω"},
   };
   // clang-format on
-  for (size_t i = 0; i < std::size(rows); ++i) EXPECT_EQ(rows[i].got, rows[i].expected) << i;
+  for (size_t i = 0; i < std::size(rows); ++i) EXPECT_EQ(rows[i].first, rows[i].second) << i;
 }
 
-TEST(Text, UppercaseTouchesAsciiLettersOnly) { EXPECT_EQ(fw::Uppercase("4k7 µf ω"), "4K7 µF ω"); }
-
-TEST(Text, SplitKeepsEmptyPieces) {
+// Upper case changes ASCII letters only; a split keeps its empty pieces; an array refuses an
+// index outside it.
+TEST(Text, UppercaseSplitAndArrays) {
+  EXPECT_EQ(fw::Uppercase("4k7 µf ω"), "4K7 µF ω");
   using Pieces = std::vector<std::string>;
   const auto pieces = SplitB("a\t\tb\t", ChrB(9));
   EXPECT_EQ(Pieces(pieces.begin(), pieces.end()), (Pieces{"a", "", "b", ""}));
   EXPECT_EQ(SplitB("", "\t").size(), 1);
-  const auto lines = SplitB("one\r\ntwo\r\n", "\r\n");
-  EXPECT_EQ(Join(lines, "|"), "one|two|");
+  EXPECT_EQ(Join(SplitB("one\r\ntwo\r\n", "\r\n"), "|"), "one|two|");
   EXPECT_EQ(Join(fw::Array<std::string>(-1), ","), "");
-}
-
-TEST(Text, ArraysRefuseIndexesOutsideThem) {
   fw::Array<int> cells(50);
   EXPECT_EQ(cells.size(), 51);
   cells[50] = 7;

@@ -16,59 +16,52 @@ namespace {
 using fw::ControlKind;
 using fw::Event;
 
+// What a control holds, as the log shows it after the event: " 47", " 1" (a list index), " on".
+std::string state(const fw::Control& c) {
+  if (auto* f = dynamic_cast<const fw::EditField*>(&c)) return " " + f->Text();
+  if (auto* p = dynamic_cast<const fw::PopupMenu*>(&c)) return " " + std::to_string(p->ListIndex());
+  if (auto* b = dynamic_cast<const fw::ComboBox*>(&c)) return " " + b->Text();
+  if (auto* b = dynamic_cast<const fw::CheckBox*>(&c)) return b->Value() ? " on" : " off";
+  return "";
+}
+
 // A window that records its build steps and every event its controls raise, in order, each entry
-// followed by "; ".
+// followed by "; ": the control, the index of an array element, the event and what it holds.
 class ProbeWindow : public fw::Window {
  public:
   std::string log;
 
  protected:
   void note(const std::string& entry) { log += entry + "; "; }
-  void Layout(fw::WindowSpec& frame) override {
-    frame.Title = "Probe";
-    note("Layout");
-  }
+  void Layout(fw::WindowSpec&) override { note("Layout"); }
   void CreateControls() override {
+    using enum ControlKind;
     note("CreateControls");
-    auto& field = addControl<fw::EditField>(
-        {.kind = ControlKind::EditField, .Name = "ValueEF", .Text = "10"});
+    addControl({.kind = EditField, .Name = "ValueEF", .Text = "10"});
     for (int i = 0; i < 3; ++i) {
-      auto& element = addControl<fw::EditField>({.kind = ControlKind::EditField,
-                                                 .Name = "PartEF",
-                                                 .Index = i,
-                                                 .Text = "p" + std::to_string(i)});
-      element.bind(Event::TextChange,
-                   [this](int index) { note("PartEF(" + std::to_string(index) + ")"); });
-      element.bind(Event::Open, [this](int index) {
-        note("Open PartEF(" + std::to_string(index) + ") sees " +
-             get<fw::CheckBox>("OnCB").Caption());
-      });
+      addControl({.kind = EditField, .Name = "PartEF", .Index = i})
+          .bind(Event::Open, [this](int index) {
+            note("Open PartEF(" + std::to_string(index) + ") sees " +
+                 get<fw::CheckBox>("OnCB").Caption());
+          });
     }
-    auto& popup = addControl<fw::PopupMenu>({.kind = ControlKind::PopupMenu,
-                                             .Name = "SeriesPU",
-                                             .InitialValue = {"", "E6", "E12"},
-                                             .ListIndex = 2});
-    auto& combo = addControl<fw::ComboBox>({.kind = ControlKind::ComboBox,
-                                            .Name = "MakerCB",
-                                            .InitialValue = {"", "Bourns", "Yageo"},
-                                            .ListIndex = 1});
-    auto& check =
-        addControl<fw::CheckBox>({.kind = ControlKind::CheckBox, .Name = "OnCB", .Caption = "On"});
-    auto& button = addControl<fw::PushButton>(
-        {.kind = ControlKind::PushButton, .Name = "GoPB", .Caption = "Go"});
-    field.bind(Event::TextChange,
-               [this](int) { note("ValueEF " + get<fw::EditField>("ValueEF").Text()); });
-    popup.bind(Event::Change, [this](int) {
-      note("SeriesPU " + std::to_string(get<fw::PopupMenu>("SeriesPU").ListIndex()));
-    });
-    combo.bind(Event::Change,
-               [this](int) { note("MakerCB Change " + get<fw::ComboBox>("MakerCB").Text()); });
-    combo.bind(Event::TextChanged,
-               [this](int) { note("MakerCB TextChanged " + get<fw::ComboBox>("MakerCB").Text()); });
-    check.bind(Event::Action, [this](int) {
-      note(std::string("OnCB ") + (get<fw::CheckBox>("OnCB").Value() ? "on" : "off"));
-    });
-    button.bind(Event::Action, [this](int) { note("GoPB"); });
+    // clang-format off
+    addControl({.kind = PopupMenu, .Name = "SeriesPU", .InitialValue = {"", "E6", "E12"},
+                .ListIndex = 2});
+    addControl({.kind = ComboBox, .Name = "MakerCB", .InitialValue = {"", "AVX", "Yageo"},
+                .ListIndex = 1});
+    // clang-format on
+    addControl({.kind = CheckBox, .Name = "OnCB", .Caption = "On"});
+    addControl({.kind = PushButton, .Name = "GoPB", .Caption = "Go"});
+    const char* names[] = {"Open", "TextChange", "Change", "TextChanged", "Action"};
+    for (const auto& control : controls()) {
+      for (Event event : {Event::TextChange, Event::Change, Event::TextChanged, Event::Action}) {
+        control->bind(event, [this, &c = *control, name = names[static_cast<int>(event)]](int i) {
+          const std::string index = i == fw::kNoIndex ? "" : "(" + std::to_string(i) + ")";
+          note(c.Name() + index + " " + name + state(c));
+        });
+      }
+    }
   }
   void AddMenuHandlers() override { note("AddMenuHandlers"); }
   void Event_Open() override { note("Event_Open"); }
@@ -92,14 +85,25 @@ constexpr const char* kBuildLog =
     "Layout; CreateControls; AddMenuHandlers; Open PartEF(0) sees On; Open PartEF(1) sees On; "
     "Open PartEF(2) sees On; Event_Open; ";
 
-TEST_F(Framework, BuildsInOrderAndInitialValuesRaiseNothing) {
+// The build steps in order, the initial values in place and no event raised by them; only a
+// visible frame is shown. One implicit instance per class, rebuilt fresh after it closes.
+TEST_F(Framework, BuildsInOrderOneInstancePerClassFreshAfterClose) {
   auto& window = fw::implicitInstance<ProbeWindow>();
   EXPECT_EQ(window.log, kBuildLog);
   EXPECT_EQ(window.get<fw::EditField>("ValueEF").Text(), "10");
   EXPECT_EQ(window.get<fw::PopupMenu>("SeriesPU").Text(), "E12");
-  EXPECT_EQ(window.get<fw::ComboBox>("MakerCB").Text(), "Bourns");
-  ASSERT_EQ(backend.shown.size(), 1u);
+  EXPECT_EQ(window.get<fw::ComboBox>("MakerCB").Text(), "AVX");
+  EXPECT_EQ(&fw::implicitInstance<ProbeWindow>(), &window);
+  auto& other = fw::implicitInstance<OtherWindow>();
+  EXPECT_NE(static_cast<fw::Window*>(&other), static_cast<fw::Window*>(&window));
+  ASSERT_EQ(backend.shown.size(), 1u);  // the other window's frame is not visible
   EXPECT_EQ(backend.shown[0], &window);
+  window.get<fw::EditField>("ValueEF").setText("99");
+  window.Close();
+  EXPECT_EQ(runtime.findWindow(typeid(ProbeWindow)), nullptr);
+  auto& second = fw::implicitInstance<ProbeWindow>();
+  EXPECT_EQ(second.get<fw::EditField>("ValueEF").Text(), "10");
+  EXPECT_EQ(second.log, kBuildLog);
 }
 
 // Setting a property from code raises the control's change event before the setter returns,
@@ -110,7 +114,7 @@ TEST_F(Framework, EventsFromCodeEveryTimeAndFromTheUserWhenSomethingHappens) {
   window.log.clear();
   auto& field = window.get<fw::EditField>("ValueEF");
   field.setText("47");
-  EXPECT_EQ(window.log, "ValueEF 47; ");  // the handler saw the new text already
+  EXPECT_EQ(window.log, "ValueEF TextChange 47; ");  // the handler saw the new text already
   field.setText("47");
   window.get<fw::PopupMenu>("SeriesPU").setListIndex(1);
   window.get<fw::PopupMenu>("SeriesPU").setListIndex(1);
@@ -131,9 +135,10 @@ TEST_F(Framework, EventsFromCodeEveryTimeAndFromTheUserWhenSomethingHappens) {
   button.setEnabled(false);
   button.userClick();  // a disabled button does nothing
   EXPECT_EQ(window.log,
-            "ValueEF 47; ValueEF 47; SeriesPU 1; SeriesPU 1; OnCB on; OnCB on; "
-            "MakerCB Change Yageo; PartEF(2); PartEF(0); MakerCB TextChanged Vishay; "
-            "MakerCB Change Vishay; MakerCB Change Yageo; OnCB off; GoPB; ");
+            "ValueEF TextChange 47; ValueEF TextChange 47; SeriesPU Change 1; SeriesPU Change 1; "
+            "OnCB Action on; OnCB Action on; MakerCB Change Yageo; PartEF(2) TextChange x; "
+            "PartEF(0) TextChange y; MakerCB TextChanged Vishay; MakerCB Change Vishay; "
+            "MakerCB Change Yageo; OnCB Action off; GoPB Action; ");
 }
 
 // Controls are found by name, and the elements of an array by name and index; a pop-up index
@@ -152,20 +157,6 @@ TEST_F(Framework, LookUpByNameAndIndex) {
   popup.setListIndex(-5);
   EXPECT_EQ(popup.ListIndex(), -1);
   EXPECT_EQ(popup.List(99), "");
-}
-
-TEST_F(Framework, OneImplicitInstancePerClassRebuiltFreshAfterClose) {
-  auto& first = fw::implicitInstance<ProbeWindow>();
-  EXPECT_EQ(&fw::implicitInstance<ProbeWindow>(), &first);
-  auto& other = fw::implicitInstance<OtherWindow>();
-  EXPECT_NE(static_cast<fw::Window*>(&other), static_cast<fw::Window*>(&first));
-  EXPECT_EQ(backend.shown.size(), 1u);  // the other window's frame is not visible
-  first.get<fw::EditField>("ValueEF").setText("99");
-  first.Close();
-  EXPECT_EQ(runtime.findWindow(typeid(ProbeWindow)), nullptr);
-  auto& second = fw::implicitInstance<ProbeWindow>();
-  EXPECT_EQ(second.get<fw::EditField>("ValueEF").Text(), "10");
-  EXPECT_EQ(second.log, kBuildLog);
 }
 
 TEST_F(Framework, AnEscapingErrorIsShownAndTheProgramGoesOn) {
@@ -195,11 +186,11 @@ TEST_F(Framework, TheBackendHearsOfEveryChangeBeforeTheHandlerRuns) {
   auto& window = fw::implicitInstance<ProbeWindow>();
   WatchingObserver observer;
   window.setObserver(&observer);
-  window.get<fw::EditField>("ValueEF").bind(Event::TextChange,
-                                            [&](int) { observer.changes.push_back("handler"); });
-  window.get<fw::EditField>("ValueEF").setText("1");
-  window.get<fw::EditField>("ValueEF").setEnabled(false);
-  window.get<fw::EditField>("ValueEF").Refresh();
+  auto& field = window.get<fw::EditField>("ValueEF");
+  field.bind(Event::TextChange, [&](int) { observer.changes.push_back("handler"); });
+  field.setText("1");
+  field.setEnabled(false);
+  field.Refresh();
   window.setTitle("R1.txt");
   const std::vector<std::string> expected = {"ValueEF 0", "handler", "ValueEF 3", "refresh ValueEF",
                                              "title R1.txt"};

@@ -1,0 +1,168 @@
+// The value formatters and the unit tables they read: texts worked out by hand, the reach of the
+// tables, and values and digit counts that no caller passes.
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <functional>
+#include <limits>
+#include <map>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "framework/exceptions.h"
+#include "units/multipliercodes.h"
+#include "units/pointlettercodes.h"
+#include "units/ranges.h"
+#include "units/unittable.h"
+#include "units/valuetexts.h"
+#include "unitstest.h"
+
+namespace {
+
+using namespace units;
+
+// The unit tables after the unit choices `choices`, made in this order.
+UnitTable tablesAfter(const std::vector<int>& choices) {
+  UnitTable t;
+  for (int row : choices) InstallUnitRow(t, row);
+  return t;
+}
+
+// Every formatter, called with a value, a digit count (the number, for the index numbers) and
+// the unit tables. "-quiet": the too-small report turned off; "+unit": the unit text appended.
+using Formatter = std::function<std::string(double, int, const UnitTable&)>;
+const std::map<std::string, Formatter>& formatters() {
+  using T = const UnitTable&;
+  static const std::map<std::string, Formatter> kAll = {
+      {"Double2MMME", [](double v, int n, T) { return Double2MMME(v, n, true); }},
+      {"Double2MMME-quiet", [](double v, int n, T) { return Double2MMME(v, n, false); }},
+      {"Double20MMME", [](double v, int n, T) { return Double20MMME(v, n); }},
+      {"Double2mrkMMME", [](double v, int n, T) { return Double2mrkMMME(v, n); }},
+      {"Double2MMKM", [](double v, int n, T) { return Double2MMKM(v, n, true); }},
+      {"Double2MMKM-quiet", [](double v, int n, T) { return Double2MMKM(v, n, false); }},
+      {"Double2MMVM", [](double v, int n, T) { return Double2MMVM(v, n, true); }},
+      {"Double2uHMME", [](double v, int n, T) { return Double2uHMME(v, n); }},
+      {"Double2MRMMME", [](double v, int n, T) { return Double2MRMMME(v, n); }},
+      {"Double2MMLRKM", [](double v, int n, T) { return Double2MMLRKM(v, n); }},
+      {"Double2Mrk0603Code", [](double v, int, T) { return Double2Mrk0603Code(v); }},
+      {"Double2EMMM", [](double v, int n, T) { return Double2EMMM(v, n); }},
+      {"Double2HumanValue", [](double v, int n, T t) { return Double2HumanValue(v, n, false, t); }},
+      {"Double2HumanValue+unit",
+       [](double v, int n, T t) { return Double2HumanValue(v, n, true, t); }},
+      {"Double2stackpole", [](double v, int n, T t) { return Double2stackpole(v, n, t); }},
+      {"Double2spice", [](double v, int, T t) { return Double2spice(v, t); }},
+      {"IndexPartNumber1", [](double, int n, T) { return IndexPartNumber1(n); }},
+      {"IndexPartNumber01", [](double, int n, T) { return IndexPartNumber01(n); }},
+      {"IndexPartNumber001", [](double, int n, T) { return IndexPartNumber001(n); }},
+      {"IndexPartNumber0001", [](double, int n, T) { return IndexPartNumber0001(n); }}};
+  return kAll;
+}
+
+// Every row of codes.tsv: formatter, value, digit count, unit choices, expected text.
+TEST(Formatters, WriteTheTextsWorkedOutByHand) {
+  for (const auto& row : units_test::rows("units/codes.tsv")) {
+    ASSERT_EQ(row.size(), 5u) << row[0];
+    std::vector<int> choices;
+    std::istringstream in(row[3]);
+    for (int choice; in >> choice;) choices.push_back(choice);
+    const std::string got = formatters().at(row[0])(
+        std::strtod(row[1].c_str(), nullptr), std::atoi(row[2].c_str()), tablesAfter(choices));
+    EXPECT_EQ(got, row[4] == "(empty)" ? "" : row[4]) << row[0] << " " << row[1] << " " << row[2];
+  }
+}
+
+// The EIA-96 code of every E96 value of each of its eight decades: the value's place in the
+// series (01 to 96), then the letter of the decade.
+TEST(Formatters, Mrk0603CodeGivesTheStandardIndexOfEveryE96Value) {
+  const std::vector<int> e96 = units_test::standardSeries().at(96);
+  for (int decade = 0; decade < 8; ++decade) {
+    for (size_t i = 0; i < e96.size(); ++i) {
+      const std::string code = (i < 9 ? "0" : "") + std::to_string(i + 1) + "YXABCDEF"[decade];
+      EXPECT_EQ(Double2Mrk0603Code(e96[i] * std::pow(10.0, decade - 2)), code);
+    }
+  }
+}
+
+// Any double and any digit count: a text of bounded length, or the out-of-bounds error where a
+// unit table ends, never anything else. Under the sanitizers this also finds undefined behaviour.
+TEST(Formatters, AnyValueGivesATextOrTheOutOfBoundsError) {
+  using Limits = std::numeric_limits<double>;
+  // clang-format off
+  const double values[] = {
+      0.0, -0.0, -1.0, -4.7e-3, NAN, INFINITY, -INFINITY, Limits::denorm_min(), Limits::min(),
+      1e-310, 1e-300, 4.7e-200, 1e-150, 1e-30, 2e-7, 0.09997, 999.9999999999999, 4.7e12, 1e30,
+      1e150, 1e300, Limits::max(), Limits::lowest()};
+  // clang-format on
+  for (const auto& [name, format] : formatters()) {
+    for (int row = 0; row <= 7; ++row) {
+      const UnitTable t = tablesAfter({row});
+      for (double v : values) {
+        for (int n : {INT_MIN, -5, 0, 1, 2, 3, 4, 9, 200, 1000, INT_MAX}) {
+          try {
+            const std::string text = format(v, n, t);
+            EXPECT_LE(text.size(), 200u) << name << " " << v << " " << n;
+            // A value 200 decades down has no digit within a code's reach, whatever digit count
+            // is asked for: only zeros may show, never a digit moved up out of its place. (The
+            // codes: the formatters with MM in their names, but for the organizer prefix.)
+            if (v == 4.7e-200 && n >= 3 && name.find("MM") != std::string::npos &&
+                name != "Double2EMMM") {
+              EXPECT_EQ(text.find_first_of("123456789"), std::string::npos) << name << " " << n;
+            }
+          } catch (const fw::OutOfBoundsException&) {
+            EXPECT_TRUE(v > 1e20) << name << " " << v;  // only past the tables' last decade
+          }
+        }
+      }
+    }
+  }
+}
+
+// A choice installs the same tables whatever was chosen before it, so the texts of a form do not
+// depend on the order its unit was picked in; a row that names no unit changes nothing.
+TEST(UnitTable, EachRowInstallsTheSameTablesWhateverCameBefore) {
+  const auto same = [](const UnitTable& a, const UnitTable& b) {
+    return a.SpiceSuffixTxt == b.SpiceSuffixTxt && a.SpiceDecadeDelta == b.SpiceDecadeDelta &&
+           a.RealSuffixTxt == b.RealSuffixTxt && a.SuffixTxt == b.SuffixTxt &&
+           a.UnitMultiplier == b.UnitMultiplier;
+  };
+  for (int earlier = 0; earlier <= 7; ++earlier) {
+    for (int row = 1; row <= 7; ++row) {
+      EXPECT_TRUE(same(tablesAfter({earlier, row}), tablesAfter({row}))) << earlier << " " << row;
+      for (int none : {0, -1, 8}) EXPECT_TRUE(same(tablesAfter({row, none}), tablesAfter({row})));
+    }
+  }
+}
+
+// After each unit choice, also one made after another (rows 6 and 7 install no SPICE tables,
+// row 3 no organizer prefixes: the defaults serve), the largest value that a formatter reaches
+// formats, and the next double up, with the next decade exponent, is refused.
+TEST(Ranges, LargestValueIsTheLastValueThatFormats) {
+  const std::pair<TableFormatter, const char*> kFormatters[] = {
+      {TableFormatter::HumanValue, "Double2HumanValue+unit"},
+      {TableFormatter::Stackpole, "Double2stackpole"},
+      {TableFormatter::Spice, "Double2spice"}};
+  const std::vector<int> choices[] = {{1}, {2}, {3}, {4}, {5}, {6}, {7}, {1, 3}, {2, 5}, {1, 7}};
+  for (const auto& rows : choices) {
+    const UnitTable t = tablesAfter(rows);
+    for (const auto& [formatter, name] : kFormatters) {
+      const auto format = [&](double v) { return formatters().at(name)(v, 3, t); };
+      const double largest = largestValue(t, formatter);
+      const double edge = std::pow(10.0, largestDecade(t, formatter) + 1) / 1.0004;
+      EXPECT_NEAR(largest, edge, edge * 1e-14) << name << " after row " << rows.back();
+      EXPECT_FALSE(format(largest).empty()) << name << " after row " << rows.back();
+      EXPECT_THROW(format(std::nextafter(largest, INFINITY)), fw::OutOfBoundsException) << name;
+    }
+  }
+  // With the ohm tables, values below 10^21 / 1.0004 ohms.
+  const UnitTable ohms = tablesAfter({1});
+  EXPECT_FALSE(Double2HumanValue(9.9e20, 3, true, ohms).empty());
+  EXPECT_THROW(Double2HumanValue(1e21, 3, true, ohms), fw::OutOfBoundsException);
+  EXPECT_THROW(Double2spice(1e21 / 1.0003, ohms), fw::OutOfBoundsException);
+}
+
+}  // namespace
