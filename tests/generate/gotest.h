@@ -15,6 +15,7 @@
 
 #include "form/staticattr.h"
 #include "form/window1.h"
+#include "formsteps.h"
 #include "framework/headlessbackend.h"
 #include "framework/runtime.h"
 #include "generate/commands.h"
@@ -27,41 +28,8 @@ class GoTest : public ::testing::Test {
     runtime.setApplication(std::move(app));
   }
 
-  // The control that "Name", "Name(i)" or "StaticAttr.Name" names.
-  fw::Control& controlNamed(std::string name) {
-    const fw::Window* window = &w();
-    if (name.starts_with("StaticAttr.")) {
-      window = &form::StaticAttr::Instance();
-      name = name.substr(11);
-    }
-    int index = fw::kNoIndex;
-    if (const auto open = name.find('('); open != std::string::npos) {
-      index = std::stoi(name.substr(open + 1));
-      name = name.substr(0, open);
-    }
-    return window->control(name, index);
-  }
-
-  // A setting "Name=value": the text of an edit field or combo box, the row of a pop-up menu,
-  // True or False for a check box. Each is made through the control's setter, so its handler
-  // runs.
-  void set(const std::string& setting) {
-    const auto equals = setting.find('=');
-    ASSERT_NE(equals, std::string::npos) << setting;
-    const std::string value = setting.substr(equals + 1);
-    fw::Control& c = controlNamed(setting.substr(0, equals));
-    if (auto* field = dynamic_cast<fw::EditField*>(&c)) {
-      field->setText(value);
-    } else if (auto* combo = dynamic_cast<fw::ComboBox*>(&c)) {
-      combo->setText(value);
-    } else if (auto* popup = dynamic_cast<fw::PopupMenu*>(&c)) {
-      popup->setListIndex(std::stoi(value));
-    } else if (auto* box = dynamic_cast<fw::CheckBox*>(&c)) {
-      box->setValue(value == "True");
-    } else {
-      FAIL() << "cannot set " << setting;
-    }
-  }
+  // A change such as "StartEF=10" made from code, so its handler runs as for the user's edit.
+  void set(const std::string& setting) { formsteps::act(w(), setting); }
   void set(std::initializer_list<std::string> settings) {
     for (const auto& setting : settings) set(setting);
   }
@@ -88,30 +56,14 @@ namespace gotest {
 
 // The lines of `text` without their line ends.
 inline std::vector<std::string> linesOf(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < text.size()) {
-    const size_t end = text.find('\n', start);
-    if (end == std::string::npos) {
-      lines.push_back(text.substr(start));
-      break;
-    }
-    lines.push_back(text.substr(start, end - start));
-    start = end + 1;
-  }
+  auto lines = formsteps::split(text, '\n');
+  if (!lines.empty() && lines.back().empty()) lines.pop_back();
   return lines;
 }
 
 // The TAB-separated columns of `line`.
 inline std::vector<std::string> columnsOf(const std::string& line) {
-  std::vector<std::string> columns;
-  size_t start = 0;
-  for (;;) {
-    const size_t tab = line.find('\t', start);
-    columns.push_back(line.substr(start, tab - start));
-    if (tab == std::string::npos) return columns;
-    start = tab + 1;
-  }
+  return formsteps::split(line, '\t');
 }
 
 // The device lines of an output: every line after the nine section lines.

@@ -32,7 +32,7 @@ TEST_P(Reader, RestoresTheFormTheTextRecords) {
       EXPECT_EQ(std::to_string(result), value);
       continue;
     }
-    EXPECT_EQ(generate::fieldText(controlNamed(name)), value) << line;
+    EXPECT_EQ(generate::fieldText(formsteps::controlOf(w(), name)), value) << line;
   }
 }
 
