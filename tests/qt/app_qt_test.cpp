@@ -120,9 +120,10 @@ class AppQtTest : public QObject {
     const QString file = p.home.filePath("Documents/family.txt");
     quillex::App::Instance().fpath = fw::FolderItem(p.home.filePath("Documents").toStdString());
     QVERIFY(QFile(file).open(QIODevice::WriteOnly));
-    QtProgram::answerDialogs("family.txt", 2);
+    const QPointer<QTimer> answering = QtProgram::answerDialogs("family.txt", 2);
     p.action("FileSave")->trigger();
     QVERIFY(QFileInfo(file).size() > 0);
+    QTRY_VERIFY(answering.isNull());
 
     p.window->LibPreEF().setText("changed");
     QtProgram::answerDialogs("family.txt", 1);

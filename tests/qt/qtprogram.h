@@ -81,8 +81,9 @@ class QtProgram {
   }
 
   // Answers the next `count` modal dialogs as a person would: a file dialog gets `fileName`
-  // typed into its name field; a question (replace the file?) is answered Yes.
-  static void answerDialogs(const QString& fileName, int count) {
+  // typed into its name field; a question (replace the file?) is answered Yes. The answering
+  // timer goes once all are answered.
+  static QPointer<QTimer> answerDialogs(const QString& fileName, int count) {
     auto* timer = new QTimer(qApp);
     QObject::connect(timer, &QTimer::timeout, [timer, fileName, count]() mutable {
       QWidget* modal = QApplication::activeModalWidget();
@@ -102,6 +103,7 @@ class QtProgram {
       if (--count == 0) timer->deleteLater();
     });
     timer->start(20);
+    return timer;
   }
 
   // Windows the program closed last go once it has ended.
