@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -431,6 +432,15 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
     g_heldInput.emplace_back(watched, event->clone());
     event->accept();
     return true;
+  }
+  // Return or Enter that chooses a row of an open list closes the list and ends there: it must
+  // not also press the default button (Go).
+  // Return or Enter in an open list chooses its row and nothing else: the list takes the key
+  // before the window's shortcut for the default button (Go) can.
+  if (event->type() == QEvent::ShortcutOverride && watched->isWidgetType() &&
+      static_cast<QWidget*>(watched)->window()->windowType() == Qt::Popup) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) event->accept();
   }
   // The wheel changes the row of the pop-up the user works in, never of one the pointer passes.
   if (event->type() == QEvent::Wheel) {

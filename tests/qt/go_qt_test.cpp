@@ -80,6 +80,11 @@ class GoQtTest : public QObject {
     QVERIFY(output->toPlainText().isEmpty());
     p.type("TestEF", "R1 result");
     QCOMPARE(p.window->TestEF().Text(), std::string("R1 result"));
+    // Return that chooses a row of an open list does not press Go as well.
+    QVERIFY(p.widget("PushButton1")->isEnabled());
+    p.choose("SeriesPU", 2);
+    QVERIFY(output->toPlainText().isEmpty());
+    QCOMPARE(p.window->SeriesPU().ListIndex(), 2);
     p.widget("ManufCB(2)")->setFocus();
     QtProgram::press(Qt::Key_Down);  // from "NIC Components" to "Panasonic"
     QCOMPARE(p.window->ManufCB(2).Text(), std::string("Panasonic"));
