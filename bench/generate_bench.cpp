@@ -55,14 +55,35 @@ BENCHMARK(BM_GoE192FiveDecades)->Unit(benchmark::kMillisecond);
 void BM_GoE192WidestOhms(benchmark::State& state) { run(state, "5", "0.0001", "9e20"); }
 BENCHMARK(BM_GoE192WidestOhms)->Unit(benchmark::kMillisecond);
 
-// The cost per device at about 100, 1,000 and 4,600 devices.
+// The cost per device at about 100, 1,000 and 4,600 devices of the milliohm choice, from 1 mΩ
+// up through 0.5, 5.2 and 24 decades: every run starts in the same decades, so a larger run
+// differs only by the values it adds.
 void BM_GoPerDevice(benchmark::State& state) {
-  const int decadesTimes10 = static_cast<int>(state.range(0));
+  Family family("5", "1", "1");
+  family.w.ValueSuffixPU().setListIndex(2);
   char stop[32];
-  std::snprintf(stop, sizeof stop, "%g", 0.0001 * std::pow(10.0, decadesTimes10 / 10.0));
-  run(state, "5", "0.0001", stop);
+  std::snprintf(stop, sizeof stop, "%g", std::pow(10.0, static_cast<double>(state.range(0)) / 10));
+  family.w.StopEF().setText(stop);
+  double devices = 0;
+  for (auto _ : state) {
+    generate::PushButton1_Action(family.w);
+    devices = std::stod(family.w.DeviceCntST().Text());
+  }
+  state.counters["devices"] = devices;
+  state.counters["per_device"] =
+      benchmark::Counter(devices * static_cast<double>(state.iterations()),
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
-BENCHMARK(BM_GoPerDevice)->Arg(5)->Arg(52)->Arg(240)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GoPerDevice)->Arg(5)->Arg(52)->Arg(239)->Unit(benchmark::kMillisecond);
+
+// The same cost for 97 devices in different decades: how much the values themselves weigh.
+void BM_GoDecade(benchmark::State& state) {
+  char start[32], stop[32];
+  std::snprintf(start, sizeof start, "1e%d", static_cast<int>(state.range(0)));
+  std::snprintf(stop, sizeof stop, "3.2e%d", static_cast<int>(state.range(0)));
+  run(state, "5", start, stop);
+}
+BENCHMARK(BM_GoDecade)->Arg(-3)->Arg(0)->Arg(10)->Arg(19)->Unit(benchmark::kMillisecond);
 
 // A text of the nine section lines of a run and `devices` device lines.
 std::string textWithDevices(Family& family, int devices) {
