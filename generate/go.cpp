@@ -56,8 +56,8 @@ class Run {
 
  private:
   // A value the unit tables in force cannot format, as a message for the user; empty when
-  // every value of the run up to `lastE` formats.
-  std::string rangeProblem(double lastE) const;
+  // every value of the run up to `lastE` formats (`test`: the run lists the test series).
+  std::string rangeProblem(double lastE, bool test) const;
   bool anyActiveColumnUses(int valueFormat) const;
   void normalDevice(const DeviceValue& value);
   void sourceColumns(const DeviceValue& value, int& minDigits);
@@ -96,15 +96,16 @@ void Run::go() {
     return;
   }
   const double multiplier = w_.Units.UnitMultiplier;
-  const double start = typedStart / multiplier;
-  const double limit = ((fw::CDbl(w_.StopEF().Text()) / multiplier) * series.ratio) *
-                       stopMargin(series.valuesPerDecade);
   if (!(multiplier > 0) || !std::isfinite(multiplier)) {
     w_.CurrentValueST().setText("Choose a unit first");
     return;
   }
+  const double start = typedStart / multiplier;
+  const double limit = ((fw::CDbl(w_.StopEF().Text()) / multiplier) * series.ratio) *
+                       stopMargin(series.valuesPerDecade);
   if (start <= limit) {
-    const std::string problem = rangeProblem(units::Evalue(limit, series.valuesPerDecade, 0));
+    const std::string problem =
+        rangeProblem(units::Evalue(limit, series.valuesPerDecade, 0), series.test);
     if (!problem.empty()) {
       w_.CurrentValueST().setText(problem);
       return;
@@ -154,12 +155,11 @@ void Run::go() {
   w_.TestEF().setText(std::move(text));
 }
 
-std::string Run::rangeProblem(double lastE) const {
+std::string Run::rangeProblem(double lastE, bool test) const {
   const std::string tooLarge = "Stop is too large for the chosen unit";
   if (!(lastE > 0) || !std::isfinite(lastE)) return tooLarge;
   const units::UnitTable& tables = w_.Units;
   const double lastV = lastE * tables.UnitMultiplier;
-  const bool test = seriesStep(w_.SeriesPU().ListIndex()).test;
   if (lastV > units::largestValue(tables, units::TableFormatter::HumanValue) ||
       lastV > units::largestValue(tables, units::TableFormatter::Spice)) {
     return tooLarge;
