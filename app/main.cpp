@@ -2,6 +2,7 @@
 // event loop.
 
 #include <QApplication>
+#include <QFile>
 #include <QFileOpenEvent>
 #include <vector>
 
@@ -19,7 +20,7 @@ class FileOpenFilter : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::FileOpen) {
-      const QString file = static_cast<QFileOpenEvent*>(event)->file();
+      const QByteArray file = QFile::encodeName(static_cast<QFileOpenEvent*>(event)->file());
       auto& runtime = fw::Runtime::current();
       runtime.guard([&] { runtime.openDocument(fw::FolderItem(file.toStdString())); });
       return true;
@@ -33,10 +34,10 @@ class FileOpenFilter : public QObject {
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName("Quillex");
+  // Qt has taken its own options out of argv; the rest name documents. A name is kept as the
+  // bytes the system gave, so a name that is not UTF-8 still names its file.
   std::vector<fw::FolderItem> documents;
-  for (const QString& argument : QApplication::arguments().mid(1)) {
-    documents.emplace_back(argument.toStdString());
-  }
+  for (int i = 1; i < argc; ++i) documents.emplace_back(argv[i]);
   int status = 0;
   {
     qtui::QtBackend backend;

@@ -137,8 +137,9 @@ void Window1::SpiceRefDesPreCB_Change() {
 
 void Window1::SpiceParamEF_TextChange() { resetOutput(); }
 
-// Go rewrites cell 0 while either naming option is on; toggling one puts the plain library-name
-// prefix back, so a run with both off names the parts with it.
+// Toggling either naming option puts the plain library-name prefix back into cell 0. Go names
+// each part in its own copy of the template, so a run with both options off names the parts with
+// this prefix.
 void Window1::PreLOCB_Action() {
   OutputLineArray[0] = LibPreEF().Text();
   resetOutput();

@@ -4,10 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <system_error>
 
 namespace fw {
@@ -29,72 +28,145 @@ bool writeAll(int fd, const std::string& bytes) {
   return true;
 }
 
+// Whether `info` is that of a regular file; else `why` says what it is.
+bool isRegularFile(const struct stat& info, std::string& why) {
+  if (S_ISREG(info.st_mode)) return true;
+  why = S_ISDIR(info.st_mode) ? std::strerror(EISDIR) : "not a regular file";
+  return false;
+}
+
+// The file `path` names once symbolic links are followed, also when it does not exist yet: a link
+// whose file is missing names where that file is to be.
+std::optional<std::filesystem::path> followLinks(std::filesystem::path path, std::string& why) {
+  // The system's own limit on links followed in one path.
+  constexpr int kMostLinks = 40;
+  for (int hop = 0; hop < kMostLinks; ++hop) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+    std::error_code ec;
+    const std::filesystem::path next = std::filesystem::read_symlink(path, ec);
+    if (ec) {
+      why = ec.message();
+      return std::nullopt;
+    }
+    path = next.is_absolute() ? next : path.parent_path() / next;
+  }
+  why = std::strerror(ELOOP);
+  return std::nullopt;
+}
+
+// Whether the user may replace the file: the superuser may write any file, so for the superuser
+// a file without any write permission counts as one to keep. `why` receives the reason when not.
+bool mayReplace(const std::filesystem::path& file, const struct stat& info, std::string& why) {
+  if (::geteuid() == 0 ? (info.st_mode & 0222) != 0
+                       : ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) == 0) {
+    return true;
+  }
+  why = ::geteuid() == 0 ? std::strerror(EACCES) : lastError();
+  return false;
+}
+
+// A name for the temporary file beside `target` that fits the folder's limit on names.
+std::string temporaryPattern(const std::filesystem::path& folder,
+                             const std::filesystem::path& target) {
+  constexpr size_t kMarks = 8;  // the leading "." and the trailing ".XXXXXX"
+  const long limit = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+  const size_t room =
+      (limit > static_cast<long>(kMarks) ? static_cast<size_t>(limit) : 255) - kMarks;
+  std::string stem = target.filename().string();
+  if (stem.size() > room) stem.resize(room);
+  return (folder / ("." + stem + ".XXXXXX")).string();
+}
+
 }  // namespace
 
-bool FolderItem::Exists() const {
-  std::error_code ec;
-  return !path_.empty() && std::filesystem::exists(path_, ec);
-}
-
-bool FolderItem::Directory() const {
-  std::error_code ec;
-  return std::filesystem::is_directory(path_, ec);
-}
-
-std::optional<std::string> ReadWholeFile(const FolderItem& file, std::string* error) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(file.path(), ec)) {
-    if (error != nullptr) *error = "not a regular file";
-    return std::nullopt;
+FileContent ReadWholeFile(const FolderItem& file, std::uintmax_t maxBytes) {
+  FileContent content;
+  // A look first, so that a pipe or a device is never opened (opening a pipe waits for a writer).
+  struct stat info {};
+  if (::stat(file.path().c_str(), &info) != 0 || !isRegularFile(info, content.error)) {
+    if (content.error.empty()) content.error = lastError();
+    return content;
   }
-  std::ifstream in(file.path(), std::ios::binary);
-  if (!in) {
-    if (error != nullptr) *error = lastError();
-    return std::nullopt;
+  const int fd = ::open(file.path().c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) {
+    content.error = lastError();
+    return content;
   }
-  std::ostringstream content;
-  content << in.rdbuf();
-  if (in.bad()) {
-    if (error != nullptr) *error = "read error";
-    return std::nullopt;
+  // The file may have been replaced between the look and the opening: what counts is the one
+  // that was opened.
+  if (::fstat(fd, &info) != 0 || !isRegularFile(info, content.error)) {
+    if (content.error.empty()) content.error = lastError();
+    ::close(fd);
+    return content;
   }
-  return std::move(content).str();
+  const auto size = static_cast<std::uintmax_t>(info.st_size);
+  if (size > maxBytes) {
+    content.tooLarge = true;
+    ::close(fd);
+    return content;
+  }
+  // Read up to one byte past the limit, so a file that grows meanwhile is still refused.
+  const size_t readLimit = maxBytes < std::numeric_limits<size_t>::max()
+                               ? static_cast<size_t>(maxBytes) + 1
+                               : std::numeric_limits<size_t>::max();
+  std::string bytes(std::min<std::uintmax_t>(size + 1, readLimit), '\0');
+  size_t done = 0;
+  while (done < readLimit) {
+    if (done == bytes.size()) bytes.resize(std::min(2 * done, readLimit));
+    const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      content.error = lastError();
+      ::close(fd);
+      return content;
+    }
+    if (n == 0) break;
+    done += static_cast<size_t>(n);
+  }
+  ::close(fd);
+  if (done > maxBytes) {
+    content.tooLarge = true;
+    return content;
+  }
+  bytes.resize(done);
+  content.bytes = std::move(bytes);
+  return content;
 }
 
 IoResult WriteFileAtomically(const FolderItem& file, const std::string& bytes) {
-  std::filesystem::path target = file.path();
-  if (target.filename().empty()) return IoResult::failure("no file name");
-  std::error_code ec;
-  // Through a symbolic link the file it names is replaced, so the link stays.
-  if (std::filesystem::is_symlink(target, ec)) {
-    target = std::filesystem::weakly_canonical(target, ec);
-    if (ec) return IoResult::failure(ec.message());
-  }
-  const auto status = std::filesystem::status(target, ec);
-  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
-    // A folder, a device or a pipe is never replaced by a document.
-    return IoResult::failure("not a regular file");
+  if (file.path().filename().empty()) return IoResult::failure("no file name");
+  std::string why;
+  const std::optional<std::filesystem::path> resolved = followLinks(file.path(), why);
+  if (!resolved) return IoResult::failure(why);
+  const std::filesystem::path& target = *resolved;
+  struct stat existing {};
+  const bool replacing = ::stat(target.c_str(), &existing) == 0;
+  if (!replacing && errno != ENOENT) return IoResult::failure(lastError());
+  // A folder, a device or a pipe is never replaced by a document, nor a file kept from writing.
+  if (replacing && (!isRegularFile(existing, why) || !mayReplace(target, existing, why))) {
+    return IoResult::failure(why);
   }
 
   std::filesystem::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
-  std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  std::string pattern = temporaryPattern(folder, target);
   const int fd = ::mkstemp(pattern.data());
   if (fd < 0) return IoResult::failure(lastError());
 
-  // An existing file keeps its permissions; a new one gets those the user's umask allows.
-  struct stat existing {};
+  // A replaced file keeps its owner, group and permissions; a new one gets the permissions the
+  // user's umask allows. The owner goes first, since changing it may clear set-id bits. What
+  // cannot be kept is no reason to lose the user's text.
   mode_t mode = 0;
-  if (::stat(target.c_str(), &existing) == 0) {
+  if (replacing) {
+    (void)::fchown(fd, existing.st_uid, existing.st_gid);
     mode = existing.st_mode & 07777;
   } else {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     mode = 0666 & ~mask;
   }
-  // Permissions that cannot be set are no reason to lose the user's text.
   (void)::fchmod(fd, mode);
-  std::string why;
   bool ok = writeAll(fd, bytes);
   if (!ok) why = lastError();
   if (ok && ::fsync(fd) != 0) {

@@ -2,7 +2,9 @@
 
 // Files of the framework model: folder items, reading a whole file and writing one safely.
 
+#include <cstdint>
 #include <filesystem>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -19,8 +21,6 @@ class FolderItem {
   std::string Name() const { return path_.filename().string(); }
   // The folder that holds this item.
   FolderItem Parent() const { return FolderItem(path_.parent_path()); }
-  bool Exists() const;
-  bool Directory() const;
   bool operator==(const FolderItem&) const = default;
 
  private:
@@ -35,13 +35,27 @@ struct IoResult {
   static IoResult failure(std::string why) { return {false, std::move(why)}; }
 };
 
-// The whole content of a regular file as bytes; nothing when it cannot be opened or read (a
-// folder, a missing or unreadable file). `error` receives the reason when given.
-std::optional<std::string> ReadWholeFile(const FolderItem& file, std::string* error = nullptr);
+// What reading a whole file gave: its bytes, or the reason there are none.
+struct FileContent {
+  std::optional<std::string> bytes;
+  std::string error;        // the reason, when there are no bytes
+  bool tooLarge = false;    // refused for its size alone, before any byte was read
+  std::uintmax_t size = 0;  // the file's size in bytes, when it was found
+};
+
+// The whole content of a regular file as bytes. A missing or unreadable file, a folder, a device
+// or a pipe gives no bytes and the system's reason; so does a file of more than `maxBytes`,
+// refused from its size before anything is read.
+FileContent ReadWholeFile(const FolderItem& file,
+                          std::uintmax_t maxBytes = std::numeric_limits<std::uintmax_t>::max());
 
 // Writes `bytes` to `file`, replacing an existing file only once the new content is completely
-// on disk: a temporary file beside it is written, flushed and renamed over it. On any failure
-// the existing file is left as it was and the temporary file is removed.
+// on disk: a temporary file beside it is written, flushed and renamed over it. A replaced file
+// keeps its permissions, and its owner and group where the system allows; a file the user may
+// not write (for the superuser: one without any write permission) is not replaced. Through a
+// symbolic link, also one whose file does not exist yet, the file it names is written and the
+// link stays. On any failure the existing file is left as it was and the temporary file is
+// removed.
 IoResult WriteFileAtomically(const FolderItem& file, const std::string& bytes);
 
 }  // namespace fw

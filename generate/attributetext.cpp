@@ -9,19 +9,18 @@ namespace generate {
 namespace {
 
 constexpr std::string_view kFormatTag = "Format 1.02";
-constexpr std::string_view kFiller = "Filler";
 
-SectionField main(std::string_view name, int index = fw::kNoIndex) {
+SectionField mainField(std::string_view name, int index = fw::kNoIndex) {
   return {FieldSource::Main, name, index};
 }
-SectionField stat(std::string_view name) { return {FieldSource::Static, name}; }
+SectionField staticField(std::string_view name) { return {FieldSource::Static, name}; }
 SectionField literal(std::string_view text) { return {FieldSource::Literal, text}; }
 
 // The per-source fields of source column i: manufacturer, part-number prefix, value format,
 // part-number suffix, vendor, marking.
 std::vector<SectionField> sourceFields(int i) {
-  return {main("ManufCB", i),  main("PrefixEF", i), main("ValFmtPU", i),
-          main("SuffixEF", i), main("VendorEF", i), main("MrkPU", i)};
+  return {mainField("ManufCB", i),  mainField("PrefixEF", i), mainField("ValFmtPU", i),
+          mainField("SuffixEF", i), mainField("VendorEF", i), mainField("MrkPU", i)};
 }
 
 std::vector<SectionField> withTail(std::vector<SectionField> fields,
@@ -33,29 +32,35 @@ std::vector<SectionField> withTail(std::vector<SectionField> fields,
 std::array<SectionLayout, kSectionCount> makeLayouts() {
   return {{
       {"*_Param_A",
-       {main("SeriesPU"), main("ValueSuffixPU"), main("StartEF"), main("StopEF"), main("LibPreEF"),
-        main("LibSufEF"), main("PreLOCB"), main("ValPreEF"), main("ValSufEF"), main("RefDesPreCB"),
-        literal(kFormatTag), main("RefDesStartEF")}},
-      {"*_Source_1", withTail(sourceFields(0), {main("SpiceRefDesPreCB"), main("SpiceParamEF")})},
+       {mainField("SeriesPU"), mainField("ValueSuffixPU"), mainField("StartEF"),
+        mainField("StopEF"), mainField("LibPreEF"), mainField("LibSufEF"), mainField("PreLOCB"),
+        mainField("ValPreEF"), mainField("ValSufEF"), mainField("RefDesPreCB"), literal(kFormatTag),
+        mainField("RefDesStartEF")}},
+      {"*_Source_1",
+       withTail(sourceFields(0), {mainField("SpiceRefDesPreCB"), mainField("SpiceParamEF")})},
       {"*_Source_2", withTail(sourceFields(1), {literal(kFiller), literal(kFiller)})},
       {"*_Source_3", withTail(sourceFields(2), {literal(kFiller), literal(kFiller)})},
       {"*_Area_A",
-       {main("LengthEF", 0), main("LengthEF", 1), main("LengthEF", 2), main("WidthEF", 0),
-        main("WidthEF", 1), main("WidthEF", 2), literal(kFiller), literal(kFiller)}},
+       {mainField("LengthEF", 0), mainField("LengthEF", 1), mainField("LengthEF", 2),
+        mainField("WidthEF", 0), mainField("WidthEF", 1), mainField("WidthEF", 2), literal(kFiller),
+        literal(kFiller)}},
       {"*_Static_1",
-       {stat("AreaREVmm2EF"), stat("CategoryCB"), stat("FunctionCB"), stat("DateUpdaSymEF"),
-        stat("mmHeightEF"), stat("mmHeightActEF"), stat("Cost_1EF"), stat("Cost_100EF"),
-        stat("Cost_1000EF"), stat("Cost_10000EF"), stat("CelsiusMinEF"), stat("CelsiusMaxEF")}},
+       {staticField("AreaREVmm2EF"), staticField("CategoryCB"), staticField("FunctionCB"),
+        staticField("DateUpdaSymEF"), staticField("mmHeightEF"), staticField("mmHeightActEF"),
+        staticField("Cost_1EF"), staticField("Cost_100EF"), staticField("Cost_1000EF"),
+        staticField("Cost_10000EF"), staticField("CelsiusMinEF"), staticField("CelsiusMaxEF")}},
       {"*_Static_2",
-       {stat("PadsSMElec"), stat("PadsSMMechEF"), stat("PadsTHElecEF"), stat("PadsTHMechEF"),
-        stat("PackageEF"), stat("RestrictEF"), stat("NamePrefixEF"), stat("DescriptionEF"),
-        stat("DesignerSymEF"), stat("DesignCycleEF"), stat("GmMassEF")}},
+       {staticField("PadsSMElec"), staticField("PadsSMMechEF"), staticField("PadsTHElecEF"),
+        staticField("PadsTHMechEF"), staticField("PackageEF"), staticField("RestrictEF"),
+        staticField("NamePrefixEF"), staticField("DescriptionEF"), staticField("DesignerSymEF"),
+        staticField("DesignCycleEF"), staticField("GmMassEF")}},
       {"*_Static_3",
-       {stat("URLElectricEF"), stat("URLFamilyEF"), stat("URLMechanicalEF"), stat("URLShortDataEF"),
-        literal(kFiller), literal(kFiller)}},
+       {staticField("URLElectricEF"), staticField("URLFamilyEF"), staticField("URLMechanicalEF"),
+        staticField("URLShortDataEF"), literal(kFiller), literal(kFiller)}},
       {"*_Source_4",
-       {main("SigDigEF", 0), main("IndexStartEF", 0), main("SigDigEF", 1), main("IndexStartEF", 1),
-        main("SigDigEF", 2), main("IndexStartEF", 2), main("PrefixPNCB")}},
+       {mainField("SigDigEF", 0), mainField("IndexStartEF", 0), mainField("SigDigEF", 1),
+        mainField("IndexStartEF", 1), mainField("SigDigEF", 2), mainField("IndexStartEF", 2),
+        mainField("PrefixPNCB")}},
   }};
 }
 

@@ -56,6 +56,10 @@ struct SectionLayout {
 
 inline constexpr int kSectionCount = 9;
 
+// The place holder written where a section has no setting to record; a file may also carry it
+// where the first source's SPICE fields stand, and then they are left as they are.
+inline constexpr std::string_view kFiller = "Filler";
+
 // The nine section lines, in the order they are written.
 const std::array<SectionLayout, kSectionCount>& sectionLayouts();
 

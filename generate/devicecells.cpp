@@ -1,5 +1,6 @@
 #include "generate/devicecells.h"
 
+#include "form/window1.h"
 #include "framework/numbers.h"
 #include "framework/text.h"
 #include "units/multipliercodes.h"
@@ -11,8 +12,6 @@ namespace {
 
 // The EIA-96 code exists only for 1 to 10^8; a part number must not silently lose its value.
 constexpr const char* kNoEia96Code = "**Too Small/Large**";
-constexpr int kLastValueFormat = 16;
-constexpr int kFirstIndexFormat = 13;
 constexpr const char* kTwoBlanks = "  ";
 
 std::string indexCode(int row, std::int64_t counter) {
@@ -63,7 +62,7 @@ std::optional<ValueCode> valueCode(int row, const DeviceValue& value, std::int64
     case 12:
       return ValueCode{units::Double2MMVM(E, 2, true), 2};
     default:
-      if (row < kFirstIndexFormat || row > kLastValueFormat) return std::nullopt;
+      if (row < form::kFirstIndexFormat || row > form::kLastIndexFormat) return std::nullopt;
       return ValueCode{indexCode(row, indexCounter), sigDigits};
   }
 }

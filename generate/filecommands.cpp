@@ -6,6 +6,7 @@
 #include "framework/runtime.h"
 #include "framework/text.h"
 #include "generate/reader.h"
+#include "generate/textsize.h"
 
 namespace generate {
 namespace {
@@ -20,20 +21,34 @@ form::FormApplication& application() {
   throw fw::RuntimeException("The application object keeps no file state");
 }
 
-// The file's name goes into the title and the file state before it is read, so they show it
-// even when it cannot be read.
+// Why a file gave no text, as the second line of the message; empty when the bytes were read
+// but are not text.
+std::string whyNotRead(const fw::FileContent& content) {
+  if (content.tooLarge) {
+    return "It is larger than the " + SizeText(kMaxTextBytes) + " of the longest text Go writes.";
+  }
+  return content.error;
+}
+
+// A file becomes the document (its folder, its name and the window's title) only once it was
+// read and found to hold a form, so that Save never suggests a file the user merely tried to open.
 void readInto(form::Window1& w, const fw::FolderItem& file) {
+  const fw::FileContent content = fw::ReadWholeFile(file, kMaxTextBytes);
+  const std::optional<std::string> text =
+      content.bytes ? documentText(*content.bytes) : std::nullopt;
+  if (!text) {
+    const std::string why = whyNotRead(content);
+    fw::MsgBox(why.empty() ? kNotATextFile : std::string(kNotATextFile) + "\n" + why);
+    return;
+  }
+  if (!HoldsSectionLine(*text)) {
+    fw::MsgBox(kHoldsNoForm);
+    return;
+  }
   form::FormApplication& app = application();
   app.fpath = file.Parent();
   app.FileName = file.Name();
   w.setTitle(app.FileName);
-  std::string why;
-  const std::optional<std::string> bytes = fw::ReadWholeFile(file, &why);
-  const std::optional<std::string> text = bytes ? documentText(*bytes) : std::nullopt;
-  if (!text) {
-    fw::MsgBox(why.empty() ? kNotATextFile : std::string(kNotATextFile) + "\n" + why);
-    return;
-  }
   ParseFileText(w, *text);
   w.CheckForGo();
 }
@@ -57,8 +72,12 @@ std::string charactersWithoutMacRoman(std::string_view text) {
 
 }  // namespace
 
-std::optional<std::string> documentText(const std::string& bytes) {
-  if (bytes.find('\0') != std::string::npos) return std::nullopt;
+std::optional<std::string> documentText(std::string_view bytes) {
+  if (bytes.find('\0') != std::string_view::npos) return std::nullopt;
+  // Editors on other systems may begin a UTF-8 text with a byte-order mark; it is no character
+  // of the text, and left in place it would hide the first section line.
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
   return fw::DecodeText(bytes);
 }
 
@@ -76,18 +95,19 @@ void OpenDocument(const fw::FolderItem& item) { readInto(form::Window1::Instance
 bool FileSave_Action(form::Window1& w) {
   form::FormApplication& app = application();
   const std::string& text = w.TestEF().Text();
-  const std::optional<fw::FolderItem> file = fw::Runtime::current().backend().saveDialog(
-      {.promptText = kSavePrompt,
-       .initialFolder = app.fpath,
-       .suggestedFileName = text.empty() ? std::string(kEmptyFileName) : app.FileName});
-  if (!file) return true;
-  app.FileName = file->Name();
+  // A text that cannot be written is refused before the user is asked where to write it.
   const fw::Conversion bytes = fw::ToMacRoman(text);
   if (!bytes) {
     fw::MsgBox(std::string(kCannotCreate) + "\nMac Roman has no character for " +
                charactersWithoutMacRoman(text) + "; nothing was written.");
     return true;
   }
+  const std::optional<fw::FolderItem> file = fw::Runtime::current().backend().saveDialog(
+      {.promptText = kSavePrompt,
+       .initialFolder = app.fpath,
+       .suggestedFileName = text.empty() ? std::string(kEmptyFileName) : app.FileName});
+  if (!file) return true;
+  app.FileName = file->Name();
   if (const fw::IoResult written = fw::WriteFileAtomically(*file, bytes.bytes); !written) {
     fw::MsgBox(std::string(kCannotCreate) + "\n" + written.error);
   }

@@ -4,7 +4,9 @@
 // text meets the file system. Files are written in Mac Roman; a file is read as UTF-8 when its
 // bytes are well-formed UTF-8, else as Mac Roman, so every character a save writes comes back.
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "form/window1.h"
 #include "framework/files.h"
@@ -15,21 +17,25 @@ namespace generate {
 inline constexpr const char* kEmptyFileName = " ** WARNING **    Empty File";
 inline constexpr const char* kNotATextFile = "The selected file is not a text file.";
 inline constexpr const char* kCannotCreate = "The text file could not be created.";
+inline constexpr const char* kHoldsNoForm = "The selected file holds no Quillex form.";
 
 // File > Open: asks for a file (starting in the user's documents folder) and reads it into the
-// form of `w`. False when the user cancelled the dialog, else true.
+// form of `w`. A file that cannot be read as text, or holds no section line, is refused with a
+// message and leaves the form, the window's title and the file state as they were. False when
+// the user cancelled the dialog, else true.
 bool FileOpen_Action(form::Window1& w);
 
 // A document handed to the application: read into the main window, a fresh one when none is
-// open.
+// open, and refused as File > Open refuses a file.
 void OpenDocument(const fw::FolderItem& item);
 
 // File > Save: asks where to save and writes the text of the output field there in Mac Roman.
-// A text holding characters Mac Roman cannot hold is not written, and says which; a failed write
-// leaves an existing file as it was. Always true.
+// A text holding characters Mac Roman cannot hold is refused before the dialog, naming them; a
+// failed write leaves an existing file as it was. Always true.
 bool FileSave_Action(form::Window1& w);
 
-// What a file's bytes say as text, or nothing when they are not text (they hold a NUL byte).
-std::optional<std::string> documentText(const std::string& bytes);
+// What a file's bytes say as text, without a leading UTF-8 byte-order mark; nothing when they
+// are not text (they hold a NUL byte).
+std::optional<std::string> documentText(std::string_view bytes);
 
 }  // namespace generate

@@ -16,8 +16,6 @@ constexpr int kLastExaminedLine = 10;
 // only from a line with the full field count of its section.
 constexpr size_t kShortestSectionLine = 7;
 constexpr size_t kAlwaysReadFields = 6;
-// A file may carry the place holder where the SPICE fields of the first source stand.
-constexpr std::string_view kFiller = "Filler";
 
 bool occursTwice(std::string_view text, std::string_view end) {
   const size_t first = text.find(end);
@@ -66,32 +64,51 @@ void applySection(form::Window1& w, const SectionLayout& section,
   }
 }
 
-}  // namespace
+// The section whose marker stands in field 0 of a line, when the line is long enough to be one.
+const SectionLayout* sectionOf(const fw::Array<std::string>& fields) {
+  if (fields.size() < static_cast<int>(kShortestSectionLine)) return nullptr;
+  for (const SectionLayout& section : sectionLayouts()) {
+    if (fields[0] == section.marker) return &section;
+  }
+  return nullptr;
+}
 
-std::int32_t ParseFileText(form::Window1& w, std::string_view text) {
+// Hands the fields of each examined line of `text` to `visit`, in order. False, visiting
+// nothing, when no line end cuts the text into 3 pieces.
+template <typename Visit>
+bool visitExaminedLines(std::string_view text, Visit visit) {
   const std::optional<std::string_view> end = lineEndOf(text);
-  if (!end) return -1;
+  if (!end) return false;
   size_t from = 0;
   for (int line = 0; line <= kLastExaminedLine && from != std::string_view::npos; ++line) {
     const size_t at = text.find(*end, from);
     const std::string_view piece =
         text.substr(from, at == std::string_view::npos ? std::string_view::npos : at - from);
     from = at == std::string_view::npos ? at : at + end->size();
-
     const fw::Array<std::string> fields = fw::SplitB(piece, fw::ChrB(9));
-    if (fields.size() >= static_cast<int>(kShortestSectionLine)) {
-      for (const SectionLayout& section : sectionLayouts()) {
-        if (fields[0] == section.marker) {
-          applySection(w, section, fields);
-          break;
-        }
-      }
-    }
-    fw::Yield();
+    visit(fields);
     // A line that is not a section line (the first device line) ends the scan.
     if (fields.size() > 0 && !fields[0].starts_with("*_")) break;
   }
-  return 0;
+  return true;
+}
+
+}  // namespace
+
+std::int32_t ParseFileText(form::Window1& w, std::string_view text) {
+  const bool cut = visitExaminedLines(text, [&](const fw::Array<std::string>& fields) {
+    if (const SectionLayout* section = sectionOf(fields)) applySection(w, *section, fields);
+    fw::Yield();
+  });
+  return cut ? 0 : -1;
+}
+
+bool HoldsSectionLine(std::string_view text) {
+  bool found = false;
+  visitExaminedLines(text, [&](const fw::Array<std::string>& fields) {
+    found = found || sectionOf(fields) != nullptr;
+  });
+  return found;
 }
 
 }  // namespace generate

@@ -20,4 +20,8 @@ namespace generate {
 // same marker wins. Returns -1, changing nothing, when no line end gives 3 pieces; else 0.
 std::int32_t ParseFileText(form::Window1& w, std::string_view text);
 
+// Whether ParseFileText would find at least one section line in `text`: whether the text holds a
+// form at all.
+bool HoldsSectionLine(std::string_view text);
+
 }  // namespace generate
