@@ -32,9 +32,13 @@ std::string letterAt(double position) {
 }
 
 // The digits of decade exponent d >= 0 split around the point: `integerDigits` ahead of it and
-// up to `fractionDigits` behind it (no point when there are none).
+// up to `fractionDigits` behind it (no point when there are none). Integer digits past the end of
+// the digit string are zeros, as positions before it are for values below 1: 110000 V needs six
+// integer digits and is written "110000", not the five of "11000".
 std::string splitAtPoint(const std::string& s, double integerDigits, double fractionDigits) {
   std::string text = Left(s, toInt(integerDigits));
+  const int missingZeros = toInt(integerDigits) - fw::Len(text);
+  if (missingZeros > 0) text.append(static_cast<size_t>(missingZeros), '0');
   if (fractionDigits >= 1) text += "." + Mid(s, toInt(integerDigits + 1), toInt(fractionDigits));
   return text;
 }
