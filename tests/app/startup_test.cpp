@@ -7,6 +7,7 @@
 
 #include "app.h"
 #include "form/menubar1.h"
+#include "form/staticattr.h"
 #include "form/window1.h"
 #include "framework/exceptions.h"
 #include "framework/headlessbackend.h"
@@ -30,11 +31,14 @@ TEST_F(Started, DeclaresPlainText) {
   EXPECT_NE(runtime.fileTypes()[0].Extensions.find(";.txt"), std::string::npos);
 }
 
-// A cancelled File > Open asks once: the main window's handler ends the command, and the
-// application does not take it up again.
+// A cancelled File > Open asks once, chosen in either window: the main window's handler ends the
+// command, and neither another window nor the application takes it up again.
 TEST_F(Started, ACancelledOpenShowsOneDialog) {
   EXPECT_FALSE(runtime.dispatchMenu("FileOpen", &main()));
   EXPECT_EQ(backend.dialogRequests.size(), 1u);
+  ASSERT_TRUE(runtime.dispatchMenu("WindowsStaticAttributes", &main()));
+  EXPECT_FALSE(runtime.dispatchMenu("FileOpen", &form::StaticAttr::Instance()));
+  EXPECT_EQ(backend.dialogRequests.size(), 2u);
 }
 
 // A document, or File > Open, with the main window closed lands in a fresh main window with the

@@ -25,7 +25,7 @@ class TempFolder : public ::testing::Test {
 using testing_support::slurp;
 
 // Ω and µ both ways; the OHM SIGN U+2126, which looks like Ω but is not in Mac Roman, and bytes
-// that are not UTF-8 are refused, nothing half converted.
+// that are not UTF-8 are refused, nothing half converted; a read text is UTF-8 or Mac Roman.
 TEST(MacRoman, ConvertsOhmAndMicroAndRefusesWhatItCannotHold) {
   const auto encoded = fw::ToMacRoman("4.7kΩ 10µH");
   ASSERT_TRUE(encoded);
@@ -38,6 +38,9 @@ TEST(MacRoman, ConvertsOhmAndMicroAndRefusesWhatItCannotHold) {
   EXPECT_TRUE(refused.bytes.empty());
   EXPECT_FALSE(fw::ToMacRoman("bad \xFF byte"));
   EXPECT_TRUE(fw::ToMacRoman(""));
+  // Overlong forms of "/" are not UTF-8: a text holding one is read as Mac Roman.
+  EXPECT_EQ(fw::DecodeText("a/\xC0\xAF"), "a/¿Ø");
+  EXPECT_EQ(fw::DecodeText("a/\xE0\x80\xAF"), "a/‡ÄØ");
 }
 
 // Replacing a file writes it whole, byte for byte, keeps its permissions and leaves no temporary
