@@ -4,9 +4,12 @@
 // measurement, the form is edited (which empties the output, so each run shows a new text) and,
 // on Qt, the window drawn. The Qt run is measured as the handler alone and as the handler and the
 // drawing of the window it leaves, so no deferred work escapes the measurement. A first run,
-// unmeasured, opens the Static Attributes window that Go reads.
+// unmeasured, opens the Static Attributes window that Go reads. A last case measures a press of Go
+// that is refused for the size of the text it would make.
 
 #include <benchmark/benchmark.h>
+
+#include <string>
 
 #include "form/window1.h"
 #include "framework/headlessbackend.h"
@@ -52,6 +55,26 @@ void BM_GoHeadless(benchmark::State& state) {
   reportDevices(state);
 }
 BENCHMARK(BM_GoHeadless)->Unit(benchmark::kMillisecond);
+
+// Go refused before its first device: a 1 MiB text in each part-number prefix, E192 from 1 to
+// 1000 ohm, would make a text of 1.7 GB. What is measured is the whole press: the section lines,
+// which hold the three texts, and the estimate of the text's size.
+void BM_GoRefusedBySize(benchmark::State& state) {
+  fw::HeadlessBackend backend;
+  fw::Runtime runtime(backend);
+  quillex::StartUp(runtime);
+  form::Window1& w = longE192Family();
+  w.StopEF().setText("1000");
+  for (int i = 0; i < 3; ++i) w.PrefixEF(i).setText(std::string(std::size_t{1} << 20, 'P'));
+  for (auto _ : state) {
+    w.PushButton1().userClick();
+    benchmark::DoNotOptimize(w.CurrentValueST().Text().data());
+  }
+  if (!w.CurrentValueST().Text().starts_with("The text would be")) {
+    state.SkipWithError("Go was not refused");
+  }
+}
+BENCHMARK(BM_GoRefusedBySize)->Unit(benchmark::kMillisecond);
 
 qtui::OffscreenSession* g_session = nullptr;
 

@@ -5,8 +5,8 @@
 #include "framework/encoding.h"
 #include "framework/runtime.h"
 #include "framework/text.h"
+#include "generate/go.h"
 #include "generate/reader.h"
-#include "generate/textsize.h"
 
 namespace generate {
 namespace {
@@ -25,7 +25,7 @@ form::FormApplication& application() {
 // but are not text.
 std::string whyNotRead(const fw::FileContent& content) {
   if (content.tooLarge) {
-    return "It is larger than the " + SizeText(kMaxTextBytes) + " of the longest text Go writes.";
+    return "It is larger than the " + sizeText(kMaxTextBytes) + " of the longest text Go writes.";
   }
   return content.error;
 }

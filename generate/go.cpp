@@ -7,7 +7,13 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <iterator>
+#include <limits>
+#include <new>
+#include <optional>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "framework/numbers.h"
 #include "framework/runtime.h"
@@ -26,6 +32,14 @@ constexpr double kSmallestStart = 0.0001;
 constexpr int kUnitRowWithoutUnitText = 6;  // "p, n, µ, m, <none>, k, M...": no unit letter
 constexpr int kSourceColumns = 3;
 constexpr int kNoDigits = 9999;  // the fewest digits of no active column
+// The most bytes a value formatter or an index number writes into one cell for any value of the
+// unit tables (an index number of 20 characters is the longest), with room to spare.
+constexpr std::uint64_t kLongestCodeBytes = 64;
+constexpr std::uint64_t kLongestRefNumberBytes = 20;  // a 64-bit number with its sign
+constexpr int kTestListingCells = 26;                 // cells 0 to 25
+
+constexpr const char* kOutOfMemory = "Go stopped part-way (out of memory) and kept no text";
+constexpr const char* kStoppedPartWay = "Go stopped part-way and kept no text";
 
 bool g_running = false;
 
@@ -39,6 +53,36 @@ class RunningFlag {
 };
 
 std::int32_t intOf(const std::string& text) { return fw::ToInt32(fw::Val(text)); }
+
+// The values of a run: from Start, each current value snapped to the series and the snapped value
+// stepped by one series ratio, while the current value is not above the limit.
+class SeriesWalk {
+ public:
+  SeriesWalk(double start, double limit, const SeriesStep& series)
+      : current_(start), limit_(limit), series_(series) {}
+
+  // The next snapped value, or nothing once the walk has passed the limit. Snapping never gives
+  // 0 for a value in the unit tables' range; the walk ends rather than loops if it does.
+  std::optional<double> next() {
+    if (!(current_ <= limit_)) return std::nullopt;
+    const double E = units::Evalue(current_, series_.valuesPerDecade, 0);
+    if (!(E > 0)) return std::nullopt;
+    current_ = E * series_.ratio;
+    return E;
+  }
+
+ private:
+  double current_;
+  double limit_;
+  SeriesStep series_;
+};
+
+// a + b x c, held at the largest value rather than wrapping.
+std::uint64_t plusTimes(std::uint64_t a, std::uint64_t b, std::uint64_t c) {
+  constexpr std::uint64_t kMost = std::numeric_limits<std::uint64_t>::max();
+  if (c != 0 && b > (kMost - a) / c) return kMost;
+  return a + b * c;
+}
 
 class Run {
  public:
@@ -55,6 +99,16 @@ class Run {
   void go();
 
  private:
+  void build();
+  // Ends the run before its first device: `message` in CurrentValueST, no count.
+  void refuse(const std::string& message);
+  // Ends a run that could not go on: no text (not even what a progress refresh showed), no
+  // count, and `message`.
+  void fail(const char* message);
+  // An upper bound of the bytes of the whole text: `sectionBytes`, and for every device of
+  // `walk` the longest line that the template and the form can give.
+  std::uint64_t textBound(std::uint64_t sectionBytes, SeriesWalk walk, bool test) const;
+  std::uint64_t lineBound(bool test) const;
   // A value the unit tables in force cannot format, as a message for the user; empty when
   // every value of the run up to `lastE` formats (`test`: the run lists the test series).
   std::string rangeProblem(double lastE, bool test) const;
@@ -80,6 +134,20 @@ class Run {
 };
 
 void Run::go() {
+  try {
+    build();
+  } catch (const std::bad_alloc&) {
+    fail(kOutOfMemory);
+  } catch (const std::length_error&) {
+    fail(kOutOfMemory);
+  } catch (...) {
+    fail(kStoppedPartWay);
+  }
+}
+
+// The text lives in this function alone: when a run fails, it is gone before the failure is
+// shown.
+void Run::build() {
   std::string text;
   appendSectionLines(text, w_);
   w_.RefDesPrefix = w_.RefDesPreCB().Text();
@@ -92,12 +160,12 @@ void Run::go() {
 
   const double typedStart = fw::CDbl(w_.StartEF().Text());
   if (typedStart < kSmallestStart) {
-    w_.CurrentValueST().setText("Start is too small");
+    refuse("Start is too small");
     return;
   }
   const double multiplier = w_.Units.UnitMultiplier;
   if (!(multiplier > 0) || !std::isfinite(multiplier)) {
-    w_.CurrentValueST().setText("Choose a unit first");
+    refuse("Choose a unit first");
     return;
   }
   const double start = typedStart / multiplier;
@@ -107,26 +175,29 @@ void Run::go() {
     const std::string problem =
         rangeProblem(units::Evalue(limit, series.valuesPerDecade, 0), series.test);
     if (!problem.empty()) {
-      w_.CurrentValueST().setText(problem);
+      refuse(problem);
       return;
     }
+  }
+  SeriesWalk walk(start, limit, series);
+  if (const std::uint64_t bytes = textBound(text.size(), walk, series.test);
+      bytes > kMaxTextBytes) {
+    refuse("The text would be about " + sizeText(bytes) + "; Go writes at most " +
+           sizeText(kMaxTextBytes));
+    return;
   }
 
   w_.DeviceCntST().setText("");
   std::int32_t countdown = 2;
   std::int32_t deviceCount = 0;
-  double current = start;
   for (int i = 0; i < kSourceColumns; ++i) {
     indexCounters_[i] = intOf(w_.IndexStartEF(i).Text());
     sigDigits_[i] = intOf(w_.SigDigEF(i).Text());
   }
 
-  while (current <= limit) {
+  while (const std::optional<double> E = walk.next()) {
     ++deviceCount;
-    const double E = units::Evalue(current, series.valuesPerDecade, 0);
-    // Snapping never gives 0 for a value in the unit tables' range; stop rather than loop.
-    if (!(E > 0)) break;
-    const DeviceValue value{E, E * multiplier};
+    const DeviceValue value{*E, *E * multiplier};
     if (series.test) {
       writeTestListing(cells_, value, w_.Units);
     } else {
@@ -142,7 +213,6 @@ void Run::go() {
       countdown = refreshInterval;
     }
     --countdown;
-    current = E * series.ratio;
     for (auto& counter : indexCounters_) ++counter;
     fw::Yield();
     // The window closed in the yield: its run ends with it.
@@ -153,6 +223,64 @@ void Run::go() {
   w_.CurrentValueST().setText("Last device generated:" + valueText_);
   w_.CurrentValueST().Refresh();
   w_.TestEF().setText(std::move(text));
+}
+
+void Run::refuse(const std::string& message) {
+  w_.DeviceCntST().setText("");
+  w_.CurrentValueST().setText(message);
+}
+
+void Run::fail(const char* message) {
+  if (!w_.isOpen()) return;
+  w_.TestEF().setText("");
+  refuse(message);
+}
+
+std::uint64_t Run::textBound(std::uint64_t sectionBytes, SeriesWalk walk, bool test) const {
+  const std::uint64_t line = lineBound(test);
+  // The walk is bounded by the unit tables' range, checked before: a few thousand values at most.
+  std::uint64_t devices = 0;
+  while (walk.next()) ++devices;
+  return plusTimes(sectionBytes, devices, line);
+}
+
+// The template's cells as they stand, with every cell that a device rewrites counted at its
+// longest: the value texts and codes at kLongestCodeBytes, the SPICE prefix and parameters at the
+// length of their fields, cell 0 by the naming boxes; a column without manufacturer counts its
+// emptied cells as nothing.
+std::uint64_t Run::lineBound(bool test) const {
+  std::vector<std::uint64_t> bytes;
+  bytes.reserve(static_cast<std::size_t>(cells_.size()));
+  for (const std::string& cell : cells_) bytes.push_back(cell.size());
+  const auto atLeastCode = [&](int cell) {
+    bytes.at(cell) = std::max(bytes.at(cell), kLongestCodeBytes);
+  };
+  if (test) {
+    for (int cell = 0; cell < kTestListingCells; ++cell) bytes.at(cell) = kLongestCodeBytes;
+  } else {
+    for (int p = w_.FirstSourceStart + w_.PartNumberValOffset; p <= w_.LastSource;
+         p += w_.SourcePitch) {
+      if (!cells_[p - 3].empty()) {
+        atLeastCode(p);
+        atLeastCode(p + 5);
+      } else {
+        for (int cell : {p - 1, p, p + 1, p + 3, p + 5}) bytes.at(cell) = 0;
+      }
+    }
+    for (int cell : {1, 5, 8, 40}) bytes.at(cell) = kLongestCodeBytes;
+    bytes.at(44) = spicePrefix_.Text().size();
+    bytes.at(46) = spiceParameters_.Text().size();
+    const bool partNumber = partNumberBox_.Value();
+    const bool organizer = organizerBox_.Value();
+    if (partNumber || organizer) {
+      bytes.at(0) = libraryPrefix_.Text().size();
+      if (organizer) bytes.at(0) += kLongestCodeBytes + 1;
+      if (partNumber) bytes.at(0) += bytes.at(12) + bytes.at(13) + bytes.at(14);
+    }
+  }
+  std::uint64_t line = w_.RefDesPrefix.size() + kLongestRefNumberBytes + 1;
+  for (const std::uint64_t cell : bytes) line += cell;
+  return line;
 }
 
 std::string Run::rangeProblem(double lastE, bool test) const {
@@ -268,6 +396,25 @@ double stopMargin(int valuesPerDecade) noexcept {
   if (valuesPerDecade > 48) return 0.98;
   if (valuesPerDecade > 12) return 0.95;
   return 0.89;
+}
+
+std::string sizeText(std::uint64_t bytes) {
+  static constexpr const char* kUnits[] = {"KB", "MB", "GB", "TB", "PB", "EB"};
+  if (bytes < 1024) return std::to_string(bytes) + " bytes";
+  double size = static_cast<double>(bytes) / 1024;
+  int unit = 0;
+  while (size >= 1024 && unit + 1 < static_cast<int>(std::size(kUnits))) {
+    size /= 1024;
+    ++unit;
+  }
+  std::string number;
+  if (size < 10) {
+    const auto tenths = std::llround(size * 10);
+    number = std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+  } else {
+    number = std::to_string(std::llround(size));
+  }
+  return number + " " + kUnits[unit];
 }
 
 void PushButton1_Action(form::Window1& w) {

@@ -2,9 +2,21 @@
 
 // Go: the attribute-value text of a whole family of parts, built from the form.
 
+#include <cstdint>
+#include <string>
+
 #include "form/window1.h"
 
 namespace generate {
+
+// The largest attribute-value text Go writes, in bytes. A run whose text would be larger is
+// refused before its first device, and no text of the program's own is larger, so File > Open
+// can refuse a larger file by its size alone.
+inline constexpr std::uint64_t kMaxTextBytes = std::uint64_t{64} << 20;
+
+// A size in bytes as the user reads it: "640 bytes", "1.5 KB", "64 MB", "1.6 GB" (1 KB is 1024
+// bytes); one decimal below 10, whole numbers from 10 on.
+std::string sizeText(std::uint64_t bytes);
 
 // The step from one nominal value of the chosen series to the next, the values per decade that
 // snapping uses, and whether the series is the test series.
@@ -25,9 +37,11 @@ double stopMargin(int valuesPerDecade) noexcept;
 // The Go button: puts into TestEF the nine section lines that record the form of both windows
 // and one device line per value of the chosen series from Start up to about Stop, showing the
 // progress in CurrentValueST and the count in DeviceCntST. Refuses, with a message in
-// CurrentValueST and an empty TestEF, a Start below 0.0001 or a range that the chosen unit's
-// tables cannot format. The window's template is left as the form's handlers keep it; a second
-// press while a run is going on does nothing, and a run whose window closes ends at once.
+// CurrentValueST and an empty TestEF and DeviceCntST, a Start below 0.0001, a range that the
+// chosen unit's tables cannot format and a text that would pass kMaxTextBytes; a run that fails
+// part-way (out of memory, say) leaves them empty too and says so. The window's template is left
+// as the form's handlers keep it; a second press while a run is going on does nothing, and a run
+// whose window closes ends at once.
 void PushButton1_Action(form::Window1& w);
 
 }  // namespace generate

@@ -15,7 +15,7 @@
 
 #include "framework/encoding.h"
 #include "generate/attributetext.h"
-#include "generate/textsize.h"
+#include "generate/go.h"
 #include "gotest.h"
 #include "tempfolder.h"
 

@@ -1,8 +1,13 @@
 // Go on the headless backend: the series walk and its stop, the cells each option writes, the
 // progress, the refusals, and what a run leaves behind.
 
+#include "generate/go.h"
+
 #include <fstream>
+#include <functional>
+#include <new>
 #include <sstream>
+#include <stdexcept>
 
 #include "gotest.h"
 
@@ -126,12 +131,18 @@ TEST_F(GoTest, ProgressIsShownAtGrowingIntervals) {
   EXPECT_EQ(w().DeviceCntST().Text(), "961 Devices Generated");
 }
 
-// Refused before the first device: a message in the status text, no output, the count as it
-// was; the widest run of the ohm tables goes through.
+// Refused before the first device: a message in the status text, no output and no count; the
+// widest run of the ohm tables goes through, and so does a text just inside the size limit.
 TEST_F(GoTest, RangesTheUnitCannotWriteAreRefused) {
   struct Row {
     Texts settings;
-    const char* message;
+    std::string message;
+  };
+  const std::uint64_t limit = generate::kMaxTextBytes;
+  // E12 from 10 to 100 ohm: 13 device lines, each holding the first column's part-number prefix
+  // once, as the section lines do.
+  const auto withPrefix = [](std::uint64_t bytes) {
+    return Texts{"ValueSuffixPU=1", "SeriesPU=1", "PrefixEF(0)=" + std::string(bytes, 'P')};
   };
   const std::vector<Row> rows = {
       {{"ValueSuffixPU=1", "StartEF=0.00005"}, "Start is too small"},
@@ -140,6 +151,9 @@ TEST_F(GoTest, RangesTheUnitCannotWriteAreRefused) {
       {{"ValueSuffixPU=2", "StopEF=1e24"}, "Stop is too large for the chosen unit"},
       {{"ValueSuffixPU=1", "StopEF=1e999"}, "Stop is too large for the chosen unit"},
       {{}, "Choose a unit first"},  // a fresh window has no unit until one is chosen
+      // 14 prefixes of a quarter of the limit each: three and a half times the limit.
+      {withPrefix(limit / 4), "The text would be about " + generate::sizeText(limit * 7 / 2) +
+                                  "; Go writes at most " + generate::sizeText(limit)},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.message);
@@ -150,13 +164,62 @@ TEST_F(GoTest, RangesTheUnitCannotWriteAreRefused) {
     forceGo();
     EXPECT_EQ(w().CurrentValueST().Text(), row.message);
     EXPECT_TRUE(output().empty());
-    EXPECT_EQ(w().DeviceCntST().Text(), "as before");
+    EXPECT_TRUE(w().DeviceCntST().Text().empty());
   }
+  w().Close();
   set(kOhms);
   set({"SeriesPU=0", "StartEF=1e19", "StopEF=1e20"});
   go();
   EXPECT_TRUE(backend.messages.empty());
   EXPECT_TRUE(column(output(), 2).ends_with("|100EΩ"));
+
+  // 14 prefixes and 2 KB to spare for the rest of each line.
+  set(withPrefix(limit / 14 - 2048));
+  go();
+  EXPECT_EQ(w().DeviceCntST().Text(), "13 Devices Generated");
+  EXPECT_LE(output().size(), limit);
+  EXPECT_GT(output().size(), limit - 32 * 1024);
+}
+
+// Sizes in the status text, 1 KB being 1024 bytes.
+TEST_F(GoTest, SizesAreWrittenAsTheUserReadsThem) {
+  using generate::sizeText;
+  EXPECT_EQ(sizeText(1023), "1023 bytes");
+  EXPECT_EQ(sizeText(1536), "1.5 KB");
+  EXPECT_EQ(sizeText(10188), "9.9 KB");   // 9.949 KB
+  EXPECT_EQ(sizeText(741431), "724 KB");  // 724.05 KB
+  EXPECT_EQ(sizeText(64 << 20), "64 MB");
+  EXPECT_EQ(sizeText(1818658093), "1.7 GB");  // 1.694 GB
+}
+
+// A run that fails part-way leaves no text, not even what a progress refresh showed, and no
+// count, and says so.
+TEST_F(GoTest, ARunThatFailsKeepsNoText) {
+  struct Row {
+    std::function<void()> fault;
+    const char* message;
+  };
+  const Row rows[] = {
+      {[] { throw std::bad_alloc(); }, "Go stopped part-way (out of memory) and kept no text"},
+      {[] { throw std::runtime_error("lost"); }, "Go stopped part-way and kept no text"},
+  };
+  set(kOhms);
+  set({"SeriesPU=1", "StartEF=10", "StopEF=100"});
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.message);
+    w().DeviceCntST().setText("as before");
+    bool shown = false;
+    backend.onYield = [&] {
+      if (!output().empty()) shown = true;
+      if (shown) row.fault();
+    };
+    go();
+    backend.onYield = nullptr;
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(output().empty());
+    EXPECT_TRUE(w().DeviceCntST().Text().empty());
+    EXPECT_EQ(w().CurrentValueST().Text(), row.message);
+  }
 }
 
 // What a run empties or lists applies to its own lines: a second run writes what a fresh window
