@@ -1,6 +1,12 @@
 #pragma once
 
 // Handlers that the user's input in a window starts, and the input that comes while one runs.
+//
+// Two things keep the user's clicks and keys out of a running handler. The yield processes events
+// without user input (QEventLoop::ExcludeUserInputEvents), which leaves what the window system
+// queued in its queue; it does nothing for an event posted to a widget. The hold below is the one
+// relied on: whatever brought it, every input event that reaches a widget of the window while a
+// handler runs is held, and delivered in its order once all handlers are over.
 
 #include <functional>
 

@@ -100,9 +100,9 @@ void QtBackend::yieldByClock() {
   callsPerCheck_ = static_cast<int>(
       std::clamp<qint64>(paced, 1, std::min<qint64>(2 * callsPerCheck_, kMostCallsPerCheck)));
   callsUntilCheck_ = callsPerCheck_;
-  // Repaint about every 10 ms; user input waits until the running handler is done, so nothing
-  // the user does can start inside it. The time is taken before processing, so a yield from
-  // inside the processing does not process again.
+  // Repaint about every 10 ms, leaving the window system's input in its queue (what keeps input
+  // out of the running handler is the hold of handlerinput.h). The time is taken before
+  // processing, so a yield from inside the processing does not process again.
   if (now - lastEvents_ >= kEventsEvery) {
     lastEvents_ = now;
     ++yieldDepth_;

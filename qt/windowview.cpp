@@ -81,8 +81,6 @@ void WindowView::resizeEvent(QResizeEvent* event) {
 
 bool WindowView::eventFilter(QObject* watched, QEvent* event) {
   if (holdInput(this, watched, event)) return true;
-  // Return or Enter that chooses a row of an open list closes the list and ends there: it must
-  // not also press the default button (Go).
   // Return or Enter in an open list chooses its row and nothing else: the list takes the key
   // before the window's shortcut for the default button (Go) can.
   if (event->type() == QEvent::ShortcutOverride && watched->isWidgetType() &&
