@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/runtime.h"
+#include "vectorstate.h"
 #include "windowview.h"
 
 namespace qtui {
@@ -57,6 +58,7 @@ bool isUserInput(QEvent::Type type) {
 
 void guard(const std::function<void()>& action) {
   if (g_runningHandlers++ == 0) WindowView::handlersBegin();
+  clearUpperVectorState();
   fw::Runtime::current().guard(action);
   if (--g_runningHandlers > 0) return;
   WindowView::handlersEnded();

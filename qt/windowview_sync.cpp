@@ -10,6 +10,7 @@
 
 #include "handlerinput.h"
 #include "qtfonts.h"
+#include "vectorstate.h"
 #include "windowview.h"
 
 namespace qtui {
@@ -64,6 +65,9 @@ void WindowView::controlChanged(fw::Control& control, fw::Property property) {
 void WindowView::titleChanged(fw::Window& window) { setWindowTitle(toQt(window.Title())); }
 
 void WindowView::refresh(fw::Control& control) {
-  if (QWidget* widget = widgetOf(control)) widget->repaint();
+  if (QWidget* widget = widgetOf(control)) {
+    widget->repaint();
+    clearUpperVectorState();
+  }
 }
 }  // namespace qtui
