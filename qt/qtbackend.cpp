@@ -9,6 +9,7 @@
 
 #include "framework/runtime.h"
 #include "qtfonts.h"
+#include "vectorstate.h"
 #include "windowview.h"
 
 namespace qtui {
@@ -42,6 +43,7 @@ void QtBackend::showWindow(fw::Window& window) {
   view->show();
   view->raise();
   view->activateWindow();
+  clearUpperVectorState();
 }
 
 void QtBackend::closeWindow(fw::Window& window) {
@@ -100,13 +102,14 @@ void QtBackend::yieldByClock() {
   callsPerCheck_ = static_cast<int>(
       std::clamp<qint64>(paced, 1, std::min<qint64>(2 * callsPerCheck_, kMostCallsPerCheck)));
   callsUntilCheck_ = callsPerCheck_;
-  // Repaint about every 10 ms; user input waits until the running handler is done, so nothing
-  // the user does can start inside it. The time is taken before processing, so a yield from
-  // inside the processing does not process again.
+  // Repaint about every 10 ms, leaving the window system's input in its queue (what keeps input
+  // out of the running handler is the hold of handlerinput.h). The time is taken before
+  // processing, so a yield from inside the processing does not process again.
   if (now - lastEvents_ >= kEventsEvery) {
     lastEvents_ = now;
     ++yieldDepth_;
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    clearUpperVectorState();
     --yieldDepth_;
     now = clock_.nsecsElapsed();
     lastEvents_ = now;
@@ -127,6 +130,7 @@ void QtBackend::messageBox(const std::string& text) {
   QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), toQt(text), QMessageBox::Ok,
                   dialogParent());
   box.exec();
+  clearUpperVectorState();
 }
 
 std::optional<fw::FolderItem> QtBackend::openDialog(const fw::FileDialogRequest& request) {
@@ -134,6 +138,7 @@ std::optional<fw::FolderItem> QtBackend::openDialog(const fw::FileDialogRequest&
                              ? QString::fromStdString(request.initialFolder->path().string())
                              : QString();
   const QString chosen = QFileDialog::getOpenFileName(dialogParent(), toQt(request.title), folder);
+  clearUpperVectorState();
   if (chosen.isEmpty()) return std::nullopt;
   return fw::FolderItem(chosen.toStdString());
 }
@@ -148,6 +153,7 @@ std::optional<fw::FolderItem> QtBackend::saveDialog(const fw::FileDialogRequest&
   }
   const QString title = toQt(request.title.empty() ? request.promptText : request.title);
   const QString chosen = QFileDialog::getSaveFileName(dialogParent(), title, start);
+  clearUpperVectorState();
   if (chosen.isEmpty()) return std::nullopt;
   return fw::FolderItem(chosen.toStdString());
 }

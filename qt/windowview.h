@@ -3,6 +3,11 @@
 // The Qt window that draws one model window: a widget per control at its pixel position, the
 // menu bar, edge locks on resize. Model changes reach the widgets with their signals blocked,
 // so a change made by the program never comes back as a user action.
+//
+// By job: windowview.cpp the frame, menu bar, window events and edge locks; windowview_widgets.cpp
+// the widget of each kind of control; windowview_sync.cpp widgets following the model;
+// windowview_texts.cpp the texts of multi-line fields during a handler; handlerinput.cpp the
+// handlers that input starts and the input held while one runs.
 
 #include <QMainWindow>
 #include <map>
@@ -28,10 +33,14 @@ class WindowView : public QMainWindow, public fw::WindowObserver {
   QWidget* widgetOf(const fw::Control& control) const;
 
   void controlChanged(fw::Control& control, fw::Property property) override;
-  // Shows the texts that multi-line fields were given while a handler ran.
-  void showTextsNow();
   void titleChanged(fw::Window& window) override;
   void refresh(fw::Control& control) override;
+
+  // The first of the handlers started from windows begins: from now on, multi-line fields take
+  // their texts when these are due.
+  static void handlersBegin();
+  // The last of them is over: every multi-line field shows the text it was given.
+  static void handlersEnded();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -51,6 +60,8 @@ class WindowView : public QMainWindow, public fw::WindowObserver {
   void showText(const fw::Control& control);
   void showTextLater(const fw::Control& control);
   void showTextsWhenDue();
+  // Shows the texts that multi-line fields were given while a handler ran.
+  void showTextsNow();
 
   fw::Window* model_;
   QWidget* content_;
