@@ -6,40 +6,16 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
-#include <vector>
 
 #include "form/staticattr.h"
 #include "framework/window.h"
+#include "tables.h"
 
 namespace formsteps {
 
-// The parts of `text` between the separators, empty ones included.
-inline std::vector<std::string> split(const std::string& text, char separator) {
-  std::vector<std::string> parts;
-  for (size_t start = 0;;) {
-    const size_t end = text.find(separator, start);
-    parts.push_back(text.substr(start, end - start));
-    if (end == std::string::npos) return parts;
-    start = end + 1;
-  }
-}
-
-// The rows of the table tests/data/`name`, each of `columns` TAB-separated columns; lines
-// that start with # are comments.
-inline std::vector<std::vector<std::string>> rowsOf(const std::string& name, size_t columns) {
-  std::ifstream in(std::string(QUILLEX_TEST_DATA) + "/" + name);
-  std::vector<std::vector<std::string>> rows;
-  for (std::string line; std::getline(in, line);) {
-    if (line.empty() || line.starts_with("#")) continue;
-    rows.push_back(split(line, '\t'));
-    EXPECT_EQ(rows.back().size(), columns) << line;
-    rows.back().resize(columns);
-  }
-  EXPECT_FALSE(rows.empty()) << name;
-  return rows;
-}
+using tables::rowsOf;
+using tables::split;
 
 // The control `name`: "StartEF", "ManufCB(1)" for an element of a control array, or
 // "StaticAttr.Name" for a field of the Static Attributes window (which opens when it is closed).

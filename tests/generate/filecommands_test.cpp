@@ -361,19 +361,4 @@ TEST_F(FileCommands, OpenCases) {
   }
 }
 
-// A file written in Mac Roman by hand, and one in UTF-8, give the same form.
-TEST_F(FileCommands, OpenReadsMacRomanAndUtf8) {
-  const std::string line = "*_Param_A\t1\t1\t10\t20\tLP\tLS\tFalse\t\t 1%\tR\tFormat 1.02\t1\n";
-  write(folder / "roman.txt", line + "*_Static_1\t\t\xBD\xB5\xB1\xA1\t\t\t\t\n\n");
-  write(folder / "utf8.txt", line + "*_Static_1\t\tΩµ±°\t\t\t\t\n\n");
-  for (const char* name : {"roman.txt", "utf8.txt"}) {
-    SCOPED_TRACE(name);
-    generate::OpenDocument(fw::FolderItem(folder / name));
-    EXPECT_EQ(generate::fieldText(form::StaticAttr::Instance().control("CategoryCB")), "Ωµ±°");
-    EXPECT_EQ(w().StopEF().Text(), "20");
-    EXPECT_EQ(app().fpath, fw::FolderItem(folder));
-    form::StaticAttr::Instance().Close();
-  }
-}
-
 }  // namespace

@@ -3,10 +3,9 @@
 
 #include "generate/go.h"
 
-#include <fstream>
+#include <cctype>
 #include <functional>
 #include <new>
-#include <sstream>
 #include <stdexcept>
 
 #include "gotest.h"
@@ -30,83 +29,26 @@ std::string column(const std::string& text, size_t n) {
 
 // Ohms and the designator prefix R, then `settings`, on a fresh main window.
 const Texts kOhms = {"ValueSuffixPU=1", "RefDesPreCB=R"};
-const Texts kFirstColumnAlone = {"ValueSuffixPU=1", "RefDesPreCB=R", "SeriesPU=1",
-                                 "ManufCB(1)=", "ManufCB(2)="};
-
-// The run stops once the next value passes Stop times one series step times the stop margin;
-// every device line has 20 columns and its own designator.
-TEST_F(GoTest, TheSeriesWalkStopsByTheMargin) {
-  struct Row {
-    const char* series;
-    const char* start;
-    const char* stop;
-    int devices;
-    const char* last;  // the last value text
-  };
-  // clang-format off
-  const Row rows[] = {
-      {"1", "10", "100", 13, "100Ω"},    // 100 x 1.2115 is above 100 x 1.2115 x 0.89
-      {"3", "100", "1000", 48, "953Ω"},  // 953 x 1.0491 = 999.8 is above 996.7
-      {"4", "100", "102", 1, "100Ω"},    // 100 x 1.0243 = 102.43 is above 102.39
-      {"-1", "10", "100", 0, ""},        // no series: the section lines alone
-  };
-  // clang-format on
-  for (const Row& row : rows) {
-    SCOPED_TRACE(std::string("series ") + row.series);
-    set(kOhms);
-    set({std::string("SeriesPU=") + row.series, std::string("StartEF=") + row.start,
-         std::string("StopEF=") + row.stop});
-    go();
-    const auto devices = deviceLinesOf(output());
-    ASSERT_EQ(devices.size(), static_cast<size_t>(row.devices));
-    EXPECT_EQ(output().back(), '\n');
-    for (size_t i = 0; i < devices.size(); ++i) {
-      EXPECT_EQ(columnsOf(devices[i]).size(), 20u) << devices[i];
-      EXPECT_EQ(columnsOf(devices[i])[0], "R" + std::to_string(i + 1));
-    }
-    EXPECT_EQ(column(output(), 2).substr(column(output(), 2).rfind('|') + 1), row.last);
-    EXPECT_EQ(w().DeviceCntST().Text(), std::to_string(row.devices) + " Devices Generated");
-    EXPECT_EQ(w().CurrentValueST().Text(), std::string("Last device generated:") + row.last);
-  }
-}
-
-// One column of the device lines of a short run, by the option that writes it: the rows of
-// tests/data/go/columns.tsv ("go" among the settings presses Go there).
+// One column of the device lines of a short run, by the option that writes it, or what a status
+// label shows after it: the rows of tests/data/go/columns.tsv ("go" among the settings presses
+// Go there).
 TEST_F(GoTest, ColumnsByTheirOptions) {
-  std::ifstream rows(std::string(QUILLEX_TEST_DATA) + "/go/columns.tsv");
-  int checked = 0;
-  for (std::string row; std::getline(rows, row);) {
-    if (row.empty() || row.starts_with("#")) continue;
-    const auto fields = columnsOf(row);
-    SCOPED_TRACE(fields.at(0));
+  for (const auto& row : tables::rowsOf("go/columns.tsv")) {
+    ASSERT_GE(row.size(), 4u);
+    SCOPED_TRACE(row[0]);
     w().Close();
-    std::istringstream settings(fields.at(1));
-    for (std::string setting; std::getline(settings, setting, ';');) {
-      if (setting == "go") {
-        go();
-      } else {
-        set(setting);
-      }
+    for (const auto& setting : tables::split(row[1], ';')) setting == "go" ? go() : set(setting);
+    forceGo();
+    std::string want = row[3];
+    for (size_t i = 4; i < row.size(); ++i) want += "\t" + row[i];
+    if (row[2] == "0") {
+      EXPECT_EQ(deviceLinesOf(output()).at(0), want);
+    } else if (std::isdigit(static_cast<unsigned char>(row[2][0]))) {
+      EXPECT_EQ(column(output(), std::stoul(row[2])), want);
+    } else {
+      EXPECT_EQ(w().get<fw::StaticText>(row[2]).Text(), want);
     }
-    go();
-    const size_t n = std::stoul(fields.at(2));
-    const std::string want = row.substr(row.find('\t', row.find('\t', row.find('\t') + 1) + 1) + 1);
-    EXPECT_EQ(n == 0 ? deviceLinesOf(output()).at(0) : column(output(), n), want);
-    ++checked;
   }
-  EXPECT_GT(checked, 10);
-}
-
-TEST_F(GoTest, TheTestSeriesListsItsPreset) {
-  set({"RefDesPreCB=R", "SeriesPU=7"});
-  go();
-  const auto lines = deviceLinesOf(output());
-  // Every value gives its listing and the template's remaining cells on a line of their own.
-  ASSERT_EQ(lines.size(), 46u);
-  EXPECT_TRUE(lines[0].starts_with("R1\t0.001\t-3\t100000\tNA\t  Human:")) << lines[0];
-  EXPECT_TRUE(lines[44].starts_with("R23\t1e+08\t8\t100000\t")) << lines[44];
-  EXPECT_EQ(w().DeviceCntST().Text(), "23 Devices Generated");
-  EXPECT_EQ(w().CurrentValueST().Text(), "Last device generated:");
 }
 
 // Refreshes come after the 3rd device, then at gaps of 24, 28, 33, 39 devices (each the

@@ -73,20 +73,9 @@ inline std::vector<std::string> deviceLinesOf(const std::string& text) {
   return {lines.begin() + 9, lines.end()};
 }
 
-// Expects `got` to equal `want`, naming the first line where they differ rather than printing
-// two whole texts.
+// Expects `got` to equal `want`; GoogleTest shows the lines where two texts differ.
 inline void expectSameText(const std::string& got, const std::string& want) {
-  if (got == want) return;
-  const auto a = linesOf(got);
-  const auto b = linesOf(want);
-  for (size_t i = 0; i < std::min(a.size(), b.size()); ++i) {
-    if (a[i] != b[i]) {
-      ADD_FAILURE() << "line " << i + 1 << " differs:\n  got  " << a[i] << "\n  want " << b[i];
-      return;
-    }
-  }
-  ADD_FAILURE() << "the texts differ after line " << std::min(a.size(), b.size()) << ": "
-                << a.size() << " lines against " << b.size();
+  EXPECT_EQ(got, want);
 }
 
 // The files of tests/data/<folder> ending in `extension`, in name order, and a test name for each.

@@ -2,29 +2,17 @@
 
 // The rows of the data files under tests/data, and the standard series. Test code only.
 
-#include <fstream>
 #include <map>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "framework/text.h"
+#include "tables.h"
 
 namespace units_test {
 
-using Rows = std::vector<std::vector<std::string>>;
-
-// The rows of tests/data/<file>, split at tabs; comment lines (#) and blank lines left out.
-inline Rows rows(const std::string& file) {
-  std::ifstream in(std::string(QUILLEX_TEST_DATA) + "/" + file);
-  if (!in) throw std::runtime_error("cannot read " + file);
-  Rows result;
-  for (std::string line; std::getline(in, line);) {
-    if (line.empty() || line[0] == '#') continue;
-    const auto fields = fw::SplitB(line, "\t");
-    result.emplace_back(fields.begin(), fields.end());
-  }
-  return result;
+// The rows of tests/data/<file>.
+inline std::vector<std::vector<std::string>> rows(const std::string& file) {
+  return tables::rowsOf(file);
 }
 
 // The IEC 60063 series and the 1-2-5 series by values per decade: the significant digits of one
