@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <functional>
 #include <set>
+#include <utility>
 
 #include "framework/encoding.h"
 #include "generate/attributetext.h"
@@ -155,105 +156,66 @@ std::set<std::string> namesIn(const fs::path& folder) {
   return names;
 }
 
-// Every save case: what is on disk before, where the dialog's answer points, the second line of
-// the message (none when the save succeeds) and what is on disk afterwards. The file name always
-// becomes the name chosen, the title stays, and the folder never keeps a temporary file.
+// Every save case: where the dialog's answer points, the second line of the message (none when
+// the save succeeds), and the file that then holds the text. The file name always becomes the name
+// chosen, the title stays, what is refused stays as it was, a link stays a link, and the folder
+// never keeps a temporary file.
 TEST_F(FileCommands, SaveCases) {
   set({"ValueSuffixPU=1", "RefDesPreCB=R", "StopEF=11"});
   go();
   const std::string saved = fw::ToMacRoman(output()).bytes;
+  // Only the superuser can give a file to another user; others check that a save keeps their own.
   const bool root = geteuid() == 0;
-  constexpr uid_t kOtherUser = 4321;
-  constexpr gid_t kOtherGroup = 8765;
+  const uid_t owner = root ? 4321 : geteuid();
+  const gid_t group = root ? 8765 : getegid();
+  for (const char* name : {"theirs.txt", "kept.txt", "real.txt"}) write(folder / name, name);
+  ASSERT_EQ(chown((folder / "theirs.txt").c_str(), owner, group), 0);
+  const auto readOnly = fs::perms::owner_read | fs::perms::group_read;
+  fs::permissions(folder / "kept.txt", readOnly);
+  fs::create_symlink("real.txt", folder / "link.txt");
+  fs::create_symlink("later.txt", folder / "ahead.txt");
+  fs::create_symlink(folder / "missing" / "x.txt", folder / "stray.txt");
+  fs::create_directory(folder / "sub");
   const std::string longest = std::string(251, 'n') + ".txt";  // 255 bytes, the system's limit
   struct Row {
-    const char* what;
-    std::function<fs::path()> prepare;  // makes what the row needs; gives the dialog's answer
-    std::string reason;                 // the message's second line; "?" any; empty: saved
-    std::string created;                // the name the save adds to the folder
-    std::function<void()> check;        // what must be on disk afterwards
+    fs::path target;
+    std::string reason;     // the message's second line; "?" any; empty: saved
+    std::string written;    // the file in the folder that then holds the text
+    bool fullDisk = false;  // the disk takes only a few bytes
   };
-  fs::create_directory(folder / "sub");
   const std::vector<Row> rows = {
-      {"a new file", [&] { return folder / "new.txt"; }, "", "new.txt",
-       [&] { EXPECT_EQ(slurp(folder / "new.txt"), saved); }},
-      {"a name of 255 bytes", [&] { return folder / longest; }, "", longest,
-       [&] { EXPECT_EQ(slurp(folder / longest), saved); }},
-      // Only the superuser can give a file to another user; others check that the save keeps
-      // their own.
-      {"a file of another user, saved by the superuser",
-       [&] {
-         write(folder / "theirs.txt", "old");
-         if (root) {
-           EXPECT_EQ(chown((folder / "theirs.txt").c_str(), kOtherUser, kOtherGroup), 0);
-         }
-         return folder / "theirs.txt";
-       },
-       "", "",
-       [&] {
-         EXPECT_EQ(slurp(folder / "theirs.txt"), saved);
-         struct stat info {};
-         ASSERT_EQ(stat((folder / "theirs.txt").c_str(), &info), 0);
-         EXPECT_EQ(info.st_uid, root ? kOtherUser : geteuid());
-         EXPECT_EQ(info.st_gid, root ? kOtherGroup : getegid());
-       }},
-      {"a read-only file",
-       [&] {
-         write(folder / "kept.txt", "precious");
-         fs::permissions(folder / "kept.txt", fs::perms::owner_read | fs::perms::group_read);
-         return folder / "kept.txt";
-       },
-       "Permission denied", "",
-       [&] {
-         EXPECT_EQ(slurp(folder / "kept.txt"), "precious");
-         EXPECT_EQ(fs::status(folder / "kept.txt").permissions(),
-                   fs::perms::owner_read | fs::perms::group_read);
-       }},
-      {"a link to a file",
-       [&] {
-         write(folder / "real.txt", "old");
-         fs::create_symlink("real.txt", folder / "link.txt");
-         return folder / "link.txt";
-       },
-       "", "",
-       [&] {
-         EXPECT_TRUE(fs::is_symlink(folder / "link.txt"));
-         EXPECT_EQ(slurp(folder / "real.txt"), saved);
-       }},
-      {"a link whose file does not exist yet",
-       [&] {
-         fs::create_symlink("later.txt", folder / "ahead.txt");
-         return folder / "ahead.txt";
-       },
-       "", "later.txt",
-       [&] {
-         EXPECT_TRUE(fs::is_symlink(folder / "ahead.txt"));
-         EXPECT_EQ(slurp(folder / "later.txt"), saved);
-       }},
-      {"a link into a missing folder",
-       [&] {
-         fs::create_symlink(folder / "missing" / "x.txt", folder / "stray.txt");
-         return folder / "stray.txt";
-       },
-       "No such file or directory", "",
-       [&] { EXPECT_EQ(fs::read_symlink(folder / "stray.txt"), folder / "missing" / "x.txt"); }},
-      {"a folder as the target", [&] { return folder / "sub"; }, "Is a directory", "",
-       [&] { EXPECT_TRUE(fs::is_empty(folder / "sub")); }},
-      {"a device as the target", [] { return fs::path("/dev/null"); }, "not a regular file", "",
-       [] {}},
-      {"a folder that vanished", [&] { return folder / "gone" / "x.txt"; },
-       "No such file or directory", "", [] {}},
-      {"a folder nobody can write to", [] { return fs::path("/proc/quillex.txt"); }, "?", "",
-       [] { EXPECT_FALSE(fs::exists("/proc/quillex.txt")); }},
+      {folder / "new.txt", "", "new.txt"},
+      {folder / longest, "", longest},
+      {folder / "theirs.txt", "", "theirs.txt"},  // another user's file, saved by the superuser
+      {folder / "kept.txt", "Permission denied", ""},
+      {folder / "link.txt", "", "real.txt"},
+      {folder / "ahead.txt", "", "later.txt"},  // a link whose file does not exist yet
+      {folder / "stray.txt", "No such file or directory", ""},  // a link into a missing folder
+      {folder / "sub", "Is a directory", ""},
+      {"/dev/null", "not a regular file", ""},
+      {folder / "gone" / "x.txt", "No such file or directory", ""},
+      {"/proc/quillex.txt", "?", ""},  // a folder nobody can write to
+      {folder / "real.txt", "File too large", "", true},
   };
   for (const Row& row : rows) {
-    SCOPED_TRACE(row.what);
+    SCOPED_TRACE(row.target);
     backend.messages.clear();
-    const fs::path target = row.prepare();
     std::set<std::string> names = namesIn(folder);
-    save(target);
+    const std::string old = fs::is_regular_file(row.target) ? slurp(row.target) : "";
+    // A file-size limit, which binds the superuser too, stands for a full disk.
+    struct rlimit limit {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlim_t unlimited = std::exchange(limit.rlim_cur, row.fullDisk ? 16 : limit.rlim_cur);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    save(row.target);
+    limit.rlim_cur = unlimited;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, previous);
     if (row.reason.empty()) {
       EXPECT_EQ(backend.messages, std::vector<std::string>{});
+      EXPECT_EQ(slurp(folder / row.written), saved);
+      names.insert(row.written);
     } else {
       ASSERT_EQ(backend.messages.size(), 1u);
       const std::string first = "The text file could not be created.\n";
@@ -261,30 +223,24 @@ TEST_F(FileCommands, SaveCases) {
       if (row.reason != "?") {
         EXPECT_EQ(backend.messages[0], first + row.reason);
       }
+      if (fs::is_regular_file(row.target)) {
+        EXPECT_EQ(slurp(row.target), old);
+      }
     }
-    if (!row.created.empty()) names.insert(row.created);
     EXPECT_EQ(namesIn(folder), names);
-    EXPECT_EQ(app().FileName, target.filename());
+    EXPECT_EQ(app().FileName, row.target.filename());
     EXPECT_EQ(w().Title(), "Untitled");
-    row.check();
   }
+  struct stat info {};
+  ASSERT_EQ(stat((folder / "theirs.txt").c_str(), &info), 0);
+  EXPECT_EQ(std::pair(info.st_uid, info.st_gid), std::pair(owner, group));
+  EXPECT_EQ(fs::status(folder / "kept.txt").permissions(), readOnly);
+  for (const char* link : {"link.txt", "ahead.txt", "stray.txt"}) {
+    EXPECT_TRUE(fs::is_symlink(folder / link)) << link;
+  }
+  EXPECT_TRUE(fs::is_empty(folder / "sub"));
 
-  // A disk that takes only a few bytes (a file-size limit, which binds the superuser too).
-  backend.messages.clear();
   const std::set<std::string> names = namesIn(folder);
-  struct rlimit previousLimit {};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previousLimit), 0);
-  const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-  struct rlimit small = previousLimit;
-  small.rlim_cur = 16;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  save(folder / "real.txt");
-  setrlimit(RLIMIT_FSIZE, &previousLimit);
-  std::signal(SIGXFSZ, previous);
-  EXPECT_EQ(backend.messages,
-            std::vector<std::string>{"The text file could not be created.\nFile too large"});
-  EXPECT_EQ(slurp(folder / "real.txt"), saved);
-  EXPECT_EQ(namesIn(folder), names);
 
   // Characters Mac Roman lacks: refused before the dialog, which is never shown.
   backend.messages.clear();
