@@ -274,18 +274,6 @@ TEST_F(Window1Test, EditsEmptyTheOutputAndSomeCheckTheFormForGo) {
   EXPECT_EQ(w.ResCodeFormat[23], -1);
 }
 
-// The blank row and no row at all keep the unit table that the last unit installed.
-TEST_F(Window1Test, NoUnitKeepsTheTables) {
-  w.ValueSuffixPU().userChoose(3);
-  const units::UnitTable installed = w.Units;
-  for (int none : {0, -1}) {
-    w.ValueSuffixPU().setListIndex(none);
-    EXPECT_EQ(w.Units.UnitMultiplier, installed.UnitMultiplier);
-    EXPECT_EQ(w.Units.DecadeDelta, installed.DecadeDelta);
-    EXPECT_EQ(w.Units.UnitsSuffix, "F");
-  }
-}
-
 // Each table holds changes made on a fresh main window and what it shows afterwards.
 class FormTable : public Window1Test, public ::testing::WithParamInterface<std::string> {};
 

@@ -6,7 +6,6 @@
 // Attributes window; controls the expectations leave out are not checked).
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 
 #include "framework/encoding.h"
@@ -33,9 +32,7 @@ std::vector<std::string> casesIn(const std::string& folder, const char* extensio
 }
 std::string caseName(const ::testing::TestParamInfo<std::string>& info) {
   std::string name = fs::path(info.param).stem().string();
-  for (char& c : name) {
-    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-  }
+  std::replace(name.begin(), name.end(), '-', '_');
   return name;
 }
 // The file of the case `name` with `extension` instead of its own.

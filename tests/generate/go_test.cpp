@@ -116,7 +116,6 @@ TEST_F(GoTest, ARunThatFailsKeepsNoText) {
   set({"ValueSuffixPU=1", "RefDesPreCB=R", "SeriesPU=1", "StartEF=10", "StopEF=100"});
   for (const Row& row : rows) {
     SCOPED_TRACE(row.message);
-    w().DeviceCntST().setText("as before");
     bool shown = false;
     backend.onYield = [&] {
       if (!output().empty()) shown = true;
