@@ -14,6 +14,7 @@
 #include "framework/headlessbackend.h"
 #include "framework/runtime.h"
 #include "generate/commands.h"
+#include "tables.h"
 
 class GoTest : public ::testing::Test {
  protected:
