@@ -24,12 +24,13 @@ using testing_support::slurp;
 std::vector<std::string> casesIn(const std::string& folder, const char* extension) {
   std::vector<std::string> found;
   for (const auto& entry : fs::directory_iterator(fs::path(QUILLEX_TEST_DATA) / folder)) {
-    if (entry.path().extension() == extension)
-      found.push_back(folder + "/" + entry.path().filename().string());
+    if (entry.path().extension() != extension) continue;
+    found.push_back(folder + "/" + entry.path().filename().string());
   }
   std::sort(found.begin(), found.end());
   return found;
 }
+// A test name for each: the file name without its extension.
 std::string caseName(const ::testing::TestParamInfo<std::string>& info) {
   std::string name = fs::path(info.param).stem().string();
   std::replace(name.begin(), name.end(), '-', '_');
