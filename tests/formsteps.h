@@ -10,12 +10,8 @@
 
 #include "form/staticattr.h"
 #include "framework/window.h"
-#include "tables.h"
 
 namespace formsteps {
-
-using tables::rowsOf;
-using tables::split;
 
 // The control `name`: "StartEF", "ManufCB(1)" for an element of a control array, or
 // "StaticAttr.Name" for a field of the Static Attributes window (which opens when it is closed).

@@ -22,18 +22,26 @@ inline std::vector<std::string> split(const std::string& text, char separator) {
   }
 }
 
+// The lines of tests/data/`name` that are neither empty nor comments.
+inline std::vector<std::string> linesOf(const std::string& name) {
+  std::ifstream in(std::string(QUILLEX_TEST_DATA) + "/" + name);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && !line.starts_with("#")) lines.push_back(line);
+  }
+  EXPECT_FALSE(lines.empty()) << name;
+  return lines;
+}
+
 // The rows of the table tests/data/`name`, each of `columns` columns (any number for 0).
 inline std::vector<std::vector<std::string>> rowsOf(const std::string& name, size_t columns = 0) {
-  std::ifstream in(std::string(QUILLEX_TEST_DATA) + "/" + name);
   std::vector<std::vector<std::string>> rows;
-  for (std::string line; std::getline(in, line);) {
-    if (line.empty() || line.starts_with("#")) continue;
+  for (const auto& line : linesOf(name)) {
     rows.push_back(split(line, '\t'));
     if (columns == 0) continue;
     EXPECT_EQ(rows.back().size(), columns) << line;
     rows.back().resize(columns);
   }
-  EXPECT_FALSE(rows.empty()) << name;
   return rows;
 }
 

@@ -1,5 +1,6 @@
-// The value formatters and the unit tables they read: texts worked out by hand, the reach of the
-// tables, and values and digit counts that no caller passes.
+// The units library: series snapping, the value formatters and the unit tables they read, from
+// texts and values worked out by hand and the standard series; the reach of the tables; and
+// values, digit counts and modes that no caller passes.
 
 #include <gtest/gtest.h>
 
@@ -11,20 +12,101 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "framework/exceptions.h"
+#include "framework/headlessbackend.h"
+#include "framework/runtime.h"
+#include "tables.h"
+#include "units/evalue.h"
 #include "units/multipliercodes.h"
 #include "units/pointlettercodes.h"
 #include "units/ranges.h"
 #include "units/unittable.h"
 #include "units/valuetexts.h"
-#include "unitstest.h"
 
 namespace {
 
 using namespace units;
+using tables::rowsOf;
+
+// The IEC 60063 series and the 1-2-5 series by values per decade: the significant digits of one
+// decade, as the standard lists them.
+std::map<int, std::vector<int>> standardSeries() {
+  std::map<int, std::vector<int>> series;
+  for (const auto& row : rowsOf("units/eseries.tsv")) {
+    for (size_t i = 1; i < row.size(); ++i) series[std::stoi(row[0])].push_back(std::stoi(row[i]));
+  }
+  return series;
+}
+
+// Every standard value of every decade from 10^-3 to 10^9 snaps to itself in every mode, and a
+// value between neighbours a < b goes where the mode says: the square-root boundary
+// ((sqrt(a) + sqrt(b)) / 2)^2 in mode 0, the midpoint in mode 1, up in mode 2, down in mode 3.
+// The last value's upper neighbour is the next decade's first.
+TEST(Evalue, ReproducesTheStandardSeriesInEveryDecade) {
+  for (const auto& [perDecade, values] : standardSeries()) {
+    for (int decade = -3; decade <= 9; ++decade) {
+      const double unit = std::pow(10.0, decade) / values[0];
+      for (size_t k = 0; k < values.size(); ++k) {
+        const double a = values[k] * unit;
+        const double b = (k + 1 < values.size() ? values[k + 1] : 10 * values[0]) * unit;
+        const double root = std::pow((std::sqrt(a) + std::sqrt(b)) / 2, 2), mid = (a + b) / 2;
+        // clang-format off
+        const std::tuple<double, int, double> cases[] = {
+            {a, 0, a}, {a, 1, a}, {a, 2, a}, {a, 3, a}, {root * (1 - 1e-9), 0, a},
+            {root * (1 + 1e-9), 0, b}, {mid * (1 - 1e-9), 1, a}, {mid * (1 + 1e-9), 1, b},
+            {a * (1 + 1e-9), 2, b}, {b * (1 - 1e-9), 3, a}};
+        // clang-format on
+        for (const auto& [value, mode, expected] : cases) {
+          EXPECT_NEAR(Evalue(value, perDecade, mode), expected, expected * 1e-12)
+              << value << " with " << perDecade << " per decade, mode " << mode;
+        }
+      }
+    }
+  }
+}
+
+TEST(Evalue, YieldsAfterEveryStepOfItsWalkThatGoesOn) {
+  fw::HeadlessBackend backend;
+  fw::Runtime runtime(backend);
+  // E12 at 4.7: the walk takes up at 39, the series value below; the step to 47 comes nearer.
+  EXPECT_NEAR(Evalue(4.7, 12, 0), 4.7, 1e-12);
+  EXPECT_EQ(backend.yields, 1);
+  backend.yields = 0;
+  EXPECT_EQ(Evalue(1, 12, 0), 1.0);  // the series base itself: no step comes nearer
+  EXPECT_EQ(backend.yields, 0);
+}
+
+// The rows of evalue.tsv: value, values per decade, snap mode, expected result.
+TEST(Evalue, GivesTheResultsWorkedOutByHand) {
+  for (const auto& row : rowsOf("units/evalue.tsv")) {
+    ASSERT_EQ(row.size(), 4u);
+    const double expected = std::strtod(row[3].c_str(), nullptr);
+    EXPECT_NEAR(Evalue(std::strtod(row[0].c_str(), nullptr), std::stoi(row[1]), std::stoi(row[2])),
+                expected, std::abs(expected) * 1e-12)
+        << row[0] << " " << row[1] << " " << row[2];
+  }
+}
+
+// Values no caller passes, at the ends of the double range and beyond it, in every series and
+// mode and with counts and modes of none: a result code, 0 or a value, never a crash (the
+// sanitizer build also finds undefined behaviour here).
+TEST(Evalue, AnyInputGivesAResult) {
+  using Limits = std::numeric_limits<double>;
+  for (double value :
+       {0.0, -0.0, double{NAN}, double{INFINITY}, -double{INFINITY}, Limits::denorm_min(),
+        Limits::min(), Limits::max(), Limits::lowest(), 1e-310}) {
+    for (int perDecade : {6, 12, 24, 48, 96, 192, 125, INT_MIN, 0, 7, INT_MAX}) {
+      for (int mode : {INT_MIN, -1, 0, 1, 2, 3, 4, INT_MAX}) {
+        const double got = Evalue(value, perDecade, mode);
+        EXPECT_TRUE(got == -1 || got == -2 || got >= 0) << value << " " << perDecade << " " << mode;
+      }
+    }
+  }
+}
 
 // The unit tables after the unit choices `choices`, made in this order.
 UnitTable tablesAfter(const std::vector<int>& choices) {
@@ -65,7 +147,7 @@ const std::map<std::string, Formatter>& formatters() {
 
 // Every row of codes.tsv: formatter, value, digit count, unit choices, expected text.
 TEST(Formatters, WriteTheTextsWorkedOutByHand) {
-  for (const auto& row : units_test::rows("units/codes.tsv")) {
+  for (const auto& row : rowsOf("units/codes.tsv")) {
     ASSERT_EQ(row.size(), 5u) << row[0];
     std::vector<int> choices;
     std::istringstream in(row[3]);
@@ -79,7 +161,7 @@ TEST(Formatters, WriteTheTextsWorkedOutByHand) {
 // The EIA-96 code of every E96 value of each of its eight decades: the value's place in the
 // series (01 to 96), then the letter of the decade.
 TEST(Formatters, Mrk0603CodeGivesTheStandardIndexOfEveryE96Value) {
-  const std::vector<int> e96 = units_test::standardSeries().at(96);
+  const std::vector<int> e96 = standardSeries().at(96);
   for (int decade = 0; decade < 8; ++decade) {
     for (size_t i = 0; i < e96.size(); ++i) {
       const std::string code = (i < 9 ? "0" : "") + std::to_string(i + 1) + "YXABCDEF"[decade];

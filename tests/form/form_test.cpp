@@ -1,21 +1,93 @@
-// The two windows as they are built: their controls and their order, their state and places,
-// the values the Open handlers seed, the menu bar, and the Static Attributes window's life from
-// the Windows menu to closing.
+// The two windows: their controls as built, their order, state and places, the values the Open
+// handlers seed, the menu bar and the Static Attributes window's life from the Windows menu to
+// closing; and the main window's handlers, from the tables in tests/data/form: what each edit
+// empties, checks and writes, the unit choice, the index fields, the test series preset, the area
+// calculator and the check that enables Go.
 
-#include <set>
 #include <string>
 #include <vector>
 
 #include "form/creationorder.h"
 #include "form/menubar1.h"
 #include "form/staticattr.h"
-#include "formtest.h"
+#include "form/window1.h"
+#include "formsteps.h"
 #include "framework/exceptions.h"
+#include "framework/headlessbackend.h"
+#include "framework/runtime.h"
 #include "framework/text.h"
+#include "tables.h"
 
 namespace {
 
-using formtest::shownText;
+using formsteps::act;
+using formsteps::controlOf;
+using tables::split;
+
+// A freshly built main window on the headless runtime.
+class Window1Test : public ::testing::Test {
+ protected:
+  fw::HeadlessBackend backend;
+  fw::Runtime runtime{backend};
+  form::Window1& w = form::Window1::Instance();
+};
+
+// What a field or label shows, the chosen row of a pop-up, or a push button's caption.
+std::string shownText(const fw::Control& c) {
+  if (auto* field = dynamic_cast<const fw::EditField*>(&c)) return field->Text();
+  if (auto* label = dynamic_cast<const fw::StaticText*>(&c)) return label->Text();
+  if (auto* popup = dynamic_cast<const fw::PopupMenu*>(&c)) return popup->Text();
+  if (auto* button = dynamic_cast<const fw::PushButton*>(&c)) return button->Caption();
+  return "(not a field, label, pop-up or push button)";
+}
+
+// How many of the control's events have a handler.
+int bindingsOf(const fw::Control& c) {
+  int bound = 0;
+  for (fw::Event e : {fw::Event::Open, fw::Event::TextChange, fw::Event::Change,
+                      fw::Event::TextChanged, fw::Event::Action}) {
+    bound += c.isBound(e);
+  }
+  return bound;
+}
+
+// Every control lies inside the window's `width` x `height` content, and no two overlap, so no
+// label hides part of its field.
+void expectControlsApart(const fw::Window& window, int width, int height) {
+  const auto& controls = window.controls();
+  for (size_t a = 0; a < controls.size(); ++a) {
+    const fw::ControlSpec& s = controls[a]->initial();
+    EXPECT_TRUE(s.Left >= 0 && s.Top >= 0 && s.Left + s.Width <= width &&
+                s.Top + s.Height <= height)
+        << s.Name << s.Index;
+    for (size_t b = a + 1; b < controls.size(); ++b) {
+      const fw::ControlSpec& t = controls[b]->initial();
+      EXPECT_TRUE(s.Left + s.Width <= t.Left || t.Left + t.Width <= s.Left ||
+                  s.Top + s.Height <= t.Top || t.Top + t.Height <= s.Top)
+          << s.Name << s.Index << " and " << t.Name << t.Index;
+    }
+  }
+}
+
+// Expects what `check` says: "Name=text", the text the control shows; "Name enabled" or "Name
+// disabled"; "Name shown" or "Name hidden".
+void expectThat(const fw::Window& window, const std::string& check) {
+  if (const auto equals = check.find('='); equals != std::string::npos) {
+    EXPECT_EQ(shownText(controlOf(window, check.substr(0, equals))), check.substr(equals + 1))
+        << check;
+    return;
+  }
+  const auto blank = check.find(' ');
+  const fw::Control& c = controlOf(window, check.substr(0, blank));
+  const std::string state = blank == std::string::npos ? "" : check.substr(blank + 1);
+  if (state == "enabled" || state == "disabled") {
+    EXPECT_EQ(c.Enabled(), state == "enabled") << check;
+  } else if (state == "shown" || state == "hidden") {
+    EXPECT_EQ(c.Visible(), state == "shown") << check;
+  } else {
+    ADD_FAILURE() << "cannot check " << check;
+  }
+}
 
 // Properties kept by area come out in the creation order; a control whose properties no entry
 // names, an entry without properties and one named twice are mistakes that stop the window.
@@ -36,31 +108,25 @@ TEST(CreationOrder, EveryControlHasExactlyOneEntry) {
   }
 }
 
-// Each control in creation order: its place in the tab order, its state when the window opens
-// (disabled: Start and Stop until a unit is chosen, the index fields, the calculator's totals
-// and Go; hidden: the two unit labels), a text on every label, and the events bound on it. No
-// two controls overlap, and only the output follows the window's size, below all the others.
-TEST_F(Window1Test, HundredControlsInTabOrderWithSeventyOneBindings) {
-  formtest::expectControlsApart(w, 1009, 709);
-  const std::set<std::string> disabled = {"StartEF",     "StopEF",     "SigDigEF",   "IndexStartEF",
-                                          "LengthTotEF", "WidthTotEF", "PushButton1"};
-  int position = 0;
+// Each control as the window opens (hidden: the two unit labels; which are enabled, the Tab key
+// shows on the Qt backend), a text on every label, and the events bound on it. No two controls
+// overlap, and only the output follows the window's size, below all the others.
+TEST_F(Window1Test, HundredControlsWithSeventyOneBindings) {
+  expectControlsApart(w, 1009, 709);
+  ASSERT_EQ(w.controls().size(), 100u);
   int bindings = 0;
   for (const auto& c : w.controls()) {
     const std::string& name = c->Name();
-    EXPECT_EQ(c->TabIndex(), position++) << name;
-    EXPECT_EQ(c->Enabled(), !disabled.contains(name)) << name;
     EXPECT_EQ(c->Visible(), name != "UnitsStartST" && name != "UnitsStopST") << name;
     if (c->kind() == fw::ControlKind::StaticText) {
       EXPECT_EQ(shownText(*c).empty(), name == "CurrentValueST" || name == "DeviceCntST") << name;
     }
-    bindings += formtest::bindingsOf(*c);
+    bindings += bindingsOf(*c);
     const fw::ControlSpec& s = c->initial();
     const bool output = name == "TestEF";
     EXPECT_EQ(s.LockLeft + s.LockTop + s.LockRight + s.LockBottom, output ? 4 : 0) << name;
     EXPECT_TRUE(output || s.Top + s.Height <= w.TestEF().initial().Top) << name;
   }
-  EXPECT_EQ(position, 100);
   EXPECT_EQ(bindings, 71);
 }
 
@@ -124,7 +190,7 @@ std::string attributeOf(const fw::Control& field) {
 // for the URLs, one button on its left ("URLFamily -->").
 TEST_F(StaticAttrTest, FiftySevenControlsAndTheLabelsOfTheAttributes) {
   auto& window = form::StaticAttr::Instance();
-  formtest::expectControlsApart(window, 876, 650);
+  expectControlsApart(window, 876, 650);
   ASSERT_EQ(window.controls().size(), 57u);
   int position = 0;
   int fields = 0;
@@ -132,7 +198,7 @@ TEST_F(StaticAttrTest, FiftySevenControlsAndTheLabelsOfTheAttributes) {
     SCOPED_TRACE(field->Name());
     EXPECT_EQ(field->TabIndex(), field->Name() == "HTMLViewer1" ? 0 : position);
     ++position;
-    EXPECT_EQ(formtest::bindingsOf(*field), 0);
+    EXPECT_EQ(bindingsOf(*field), 0);
     const bool combo = field->kind() == fw::ControlKind::ComboBox;
     if ((!combo && field->kind() != fw::ControlKind::EditField) || field->Name() == "URLEF") {
       continue;
@@ -163,9 +229,8 @@ TEST_F(StaticAttrTest, FiftySevenControlsAndTheLabelsOfTheAttributes) {
   EXPECT_EQ(window.control("HTMLViewer1").kind(), fw::ControlKind::HTMLViewer);
 }
 
-// Chosen again, from either window: the same window, values unchanged. Closed and chosen again:
-// a fresh window with the initial values.
-TEST_F(StaticAttrTest, MenuShowsOneWindowAndAClosedOneComesBackFresh) {
+// Chosen again, from either window: the same window in front, values unchanged.
+TEST_F(StaticAttrTest, MenuShowsOneWindow) {
   ASSERT_TRUE(runtime.dispatchMenu("WindowsStaticAttributes", &w));
   auto* first = dynamic_cast<form::StaticAttr*>(runtime.findWindow(typeid(form::StaticAttr)));
   ASSERT_NE(first, nullptr);
@@ -177,14 +242,46 @@ TEST_F(StaticAttrTest, MenuShowsOneWindowAndAClosedOneComesBackFresh) {
   EXPECT_EQ(runtime.windows().size(), 2u);
   EXPECT_EQ(first->get<fw::EditField>("PackageEF").Text(), "0805");
   EXPECT_EQ(backend.shown.back(), first);
-
-  first->Close();
-  EXPECT_EQ(runtime.findWindow(typeid(form::StaticAttr)), nullptr);
-  EXPECT_TRUE(runtime.dispatchMenu("WindowsStaticAttributes", &w));
-  auto& second = form::StaticAttr::Instance();
-  EXPECT_EQ(second.get<fw::EditField>("PackageEF").Text(), "");
-  EXPECT_EQ(second.get<fw::ComboBox>("FunctionCB").Text(), "RES");
-  EXPECT_EQ(runtime.windows().size(), 2u);
 }
+
+// The edits of edits.tsv, one after another on a form ready for Go.
+TEST_F(Window1Test, EditsEmptyTheOutputAndSomeCheckTheFormForGo) {
+  w.ValueSuffixPU().userChoose(1);
+  w.RefDesPreCB().userChoose(1);
+  for (const auto& row : tables::rowsOf("form/edits.tsv", 6)) {
+    SCOPED_TRACE(row[0]);
+    w.TestEF().setText("R1\tresult");
+    w.PushButton1().setEnabled(false);
+    w.OutputLineArray[0] = "run";
+    const fw::Array<std::string> before = w.OutputLineArray;
+    for (const auto& step : split(row[1], ';')) act(w, step);
+    EXPECT_EQ(w.TestEF().Text(), row[2] == "yes" ? "" : "R1\tresult");
+    EXPECT_EQ(w.PushButton1().Enabled(), row[3] == "yes");
+    for (int cell = 0; cell <= form::kTemplateLastCell; ++cell) {
+      EXPECT_EQ(w.OutputLineArray[cell], row[4] == std::to_string(cell) ? row[5] : before[cell])
+          << cell;
+    }
+  }
+  w.ValFmtPU(1).setListIndex(-1);  // no format row
+  EXPECT_EQ(w.ResCodeFormat[23], -1);
+}
+
+// Each table holds changes made on a fresh main window and what it shows afterwards.
+class FormTable : public Window1Test, public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(FormTable, ShowsWhatEachChangeLeaves) {
+  for (const auto& row : tables::rowsOf("form/" + GetParam() + ".tsv", 3)) {
+    SCOPED_TRACE(row[0]);
+    form::Window1::Instance().Close();
+    const form::Window1& fresh = form::Window1::Instance();
+    for (const auto& step : split(row[1], ';')) act(fresh, step);
+    for (const auto& check : split(row[2], ';')) expectThat(fresh, check);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Window1, FormTable,
+                         ::testing::Values("unitchoice", "indexfields", "testseries",
+                                           "areacalculator", "checkforgo"),
+                         [](const auto& table) { return table.param; });
 
 }  // namespace

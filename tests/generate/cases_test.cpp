@@ -1,0 +1,74 @@
+// Cases worked out by hand, one pair of files each. In tests/data/go: a form (<name>.form, the
+// settings a person makes on a fresh main window, one a line) and the exact output of one Go
+// (<name>.txt). In tests/data/read: an input file (<name>.txt, decoded as File > Open decodes it)
+// and what the form holds after reading it (<name>.expect: "result=" the reader's result, then
+// "Name=value" or "Name(i)=value" per control, "StaticAttr." before a control of the Static
+// Attributes window; controls the expectations leave out are not checked).
+
+#include <algorithm>
+#include <filesystem>
+
+#include "framework/encoding.h"
+#include "generate/attributetext.h"
+#include "generate/reader.h"
+#include "gotest.h"
+#include "tempfolder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using testing_support::slurp;
+
+// The cases of tests/data/<folder>, by the names of their files ending in `extension` there
+// ("go/name.form"), in name order.
+std::vector<std::string> casesIn(const std::string& folder, const char* extension) {
+  std::vector<std::string> found;
+  for (const auto& entry : fs::directory_iterator(fs::path(QUILLEX_TEST_DATA) / folder)) {
+    if (entry.path().extension() != extension) continue;
+    found.push_back(folder + "/" + entry.path().filename().string());
+  }
+  std::sort(found.begin(), found.end());
+  return found;
+}
+// A test name for each: the file name without its extension.
+std::string caseName(const ::testing::TestParamInfo<std::string>& info) {
+  std::string name = fs::path(info.param).stem().string();
+  std::replace(name.begin(), name.end(), '-', '_');
+  return name;
+}
+// The file of the case `name` with `extension` instead of its own.
+fs::path fileOf(const std::string& name, const char* extension) {
+  return (fs::path(QUILLEX_TEST_DATA) / name).replace_extension(extension);
+}
+
+class GoldenText : public GoTest, public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(GoldenText, GoWritesTheExpectedText) {
+  for (const auto& setting : tables::linesOf(GetParam())) set(setting);
+  go();
+  const std::string want = slurp(fileOf(GetParam(), ".txt"));
+  ASSERT_FALSE(want.empty());
+  gotest::expectSameText(output(), want);
+}
+
+class Reader : public GoTest, public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(Reader, RestoresTheFormTheTextRecords) {
+  const std::string text = fw::DecodeText(slurp(fileOf(GetParam(), ".txt")));
+  const int result = generate::ParseFileText(w(), text);
+  for (const auto& line : tables::linesOf(GetParam())) {
+    const auto equals = line.find('=');
+    const std::string name = line.substr(0, equals);
+    const std::string value = line.substr(equals + 1);
+    if (name == "result") {
+      EXPECT_EQ(std::to_string(result), value);
+    } else {
+      EXPECT_EQ(generate::fieldText(formsteps::controlOf(w(), name)), value) << line;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, GoldenText, ::testing::ValuesIn(casesIn("go", ".form")), caseName);
+INSTANTIATE_TEST_SUITE_P(Cases, Reader, ::testing::ValuesIn(casesIn("read", ".expect")), caseName);
+
+}  // namespace
