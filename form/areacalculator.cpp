@@ -1,5 +1,7 @@
 // The area calculator: three lengths and three widths are summed into their totals, and the
-// package area is the product of the totals, rounded up to whole square millimetres.
+// package area is the product of the totals, rounded up to whole square millimetres. With no
+// length and no width given there is no package area: the totals and the area stay empty, as on
+// a fresh form, so a form read back from a file writes the same empty area that it was saved with.
 
 #include <cmath>
 
@@ -35,6 +37,16 @@ void Window1::WidthEF_TextChange(int /*i*/) {
 }
 
 void Window1::recalculateArea(const char* sideName, fw::EditField& total) {
+  bool anySide = false;
+  for (const char* side : {"LengthEF", "WidthEF"}) {
+    for (int k = 0; k < 3; ++k) anySide = anySide || !get<fw::EditField>(side, k).Text().empty();
+  }
+  if (!anySide) {
+    LengthTotEF().setText("");
+    WidthTotEF().setText("");
+    AreaEF().setText("");
+    return;
+  }
   double sum = 0.0;
   for (int k = 0; k < 3; ++k) {
     sum += fw::Val(get<fw::EditField>(sideName, k).Text());

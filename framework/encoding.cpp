@@ -3,63 +3,164 @@
 #include <iconv.h>
 
 #include <algorithm>
-#include <cerrno>
+#include <array>
 #include <memory>
-
-#include "text.h"
+#include <stdexcept>
+#include <utility>
 
 namespace fw {
 namespace {
 
-struct IconvCloser {
-  void operator()(iconv_t cd) const noexcept { iconv_close(cd); }
+// One well-formed UTF-8 character: its code point and its length in bytes (0 when the bytes at
+// `p` are not well-formed UTF-8: a stray continuation byte, a truncated sequence, an overlong
+// form, a surrogate or a value past U+10FFFF).
+struct Utf8Char {
+  char32_t code = 0;
+  int length = 0;
 };
 
-// Converts all of `input`; on failure returns false and sets `failedAt` to the byte offset in
-// `input` where conversion stopped.
-bool convert(const char* to, const char* from, std::string_view input, std::string& output,
-             size_t& failedAt) {
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) {
-    failedAt = 0;
-    return false;
+Utf8Char decodeAt(const unsigned char* p, const unsigned char* end) noexcept {
+  const unsigned char lead = *p;
+  if (lead < 0x80) return {lead, 1};
+  int length = 0;
+  unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
+  char32_t code = 0;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+    code = lead & 0x1F;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    code = lead & 0x0F;
+    if (lead == 0xE0) low = 0xA0;   // no overlong forms
+    if (lead == 0xED) high = 0x9F;  // no surrogates
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    code = lead & 0x07;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;  // nothing above U+10FFFF
+  } else {
+    return {};
   }
-  const std::unique_ptr<std::remove_pointer_t<iconv_t>, IconvCloser> guard(cd);
-  output.clear();
-  // Converted in pieces: a large text needs no buffer of its own size.
-  std::string buffer(std::min<size_t>(input.size() * 4 + 16, 1 << 16), '\0');
-  char* in = const_cast<char*>(input.data());
-  size_t inLeft = input.size();
-  while (inLeft > 0) {
-    char* out = buffer.data();
-    size_t outLeft = buffer.size();
-    const size_t rc = iconv(cd, &in, &inLeft, &out, &outLeft);
-    output.append(buffer.data(), buffer.size() - outLeft);
-    if (rc == static_cast<size_t>(-1) && errno != E2BIG) {
-      failedAt = input.size() - inLeft;
-      return false;
+  if (end - p < length || p[1] < low || p[1] > high) return {};
+  for (int i = 1; i < length; ++i) {
+    if (p[i] < 0x80 || p[i] > 0xBF) return {};
+    code = (code << 6) | (p[i] & 0x3F);
+  }
+  return {code, length};
+}
+
+// The 256 characters of Mac Roman, as the system's converter defines them, both ways. Only these
+// round-trip mappings count: the converter also takes a few characters to nothing (the Unicode
+// tag characters), which would drop them from a saved text without a word.
+class MacRomanTable {
+ public:
+  MacRomanTable() {
+    iconv_t cd = iconv_open("UTF-8", "MACINTOSH");
+    if (cd == reinterpret_cast<iconv_t>(-1)) {
+      throw std::runtime_error("The system has no Mac Roman converter");
     }
+    const std::unique_ptr<std::remove_pointer_t<iconv_t>, int (*)(iconv_t)> guard(cd, iconv_close);
+    size_t high = 0;
+    for (int byte = 0; byte < 256; ++byte) {
+      char in = static_cast<char>(byte);
+      char* inPtr = &in;
+      size_t inLeft = 1;
+      std::array<char, 8> out{};
+      char* outPtr = out.data();
+      size_t outLeft = out.size();
+      iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+      const std::string_view utf8(out.data(), out.size() - outLeft);
+      const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
+      const Utf8Char c = utf8.empty() ? Utf8Char{} : decodeAt(p, p + utf8.size());
+      if (inLeft != 0 || c.length == 0 || static_cast<size_t>(c.length) != utf8.size()) {
+        throw std::runtime_error("The system's Mac Roman converter is incomplete");
+      }
+      text_[byte] = std::string(utf8);
+      if (byte >= 0x80) byteOf_[high++] = {c.code, static_cast<unsigned char>(byte)};
+      if (byte < 0x80 && c.code != static_cast<char32_t>(byte)) {
+        throw std::runtime_error("The system's Mac Roman converter is not ASCII below 128");
+      }
+    }
+    std::sort(byteOf_.begin(), byteOf_.end());
   }
-  return true;
+
+  const std::string& text(unsigned char byte) const noexcept { return text_[byte]; }
+
+  // The Mac Roman byte of `code`, or -1 when Mac Roman has no such character.
+  int byteOf(char32_t code) const noexcept {
+    if (code < 0x80) return static_cast<int>(code);
+    const auto* at = std::lower_bound(byteOf_.begin(), byteOf_.end(),
+                                      std::pair<char32_t, unsigned char>{code, 0});
+    return at != byteOf_.end() && at->first == code ? at->second : -1;
+  }
+
+ private:
+  std::array<std::string, 256> text_;
+  std::array<std::pair<char32_t, unsigned char>, 128> byteOf_{};
+};
+
+const MacRomanTable& macRoman() {
+  static const MacRomanTable table;
+  return table;
+}
+
+// Walks `utf8` once, handing each character to `visit(at, character, byte)`, where byte is its
+// Mac Roman byte or -1 (also for bytes that are not UTF-8, which then count as one character
+// each). Stops early when `visit` returns false.
+template <typename Visit>
+void forEachCharacter(std::string_view utf8, Visit visit) {
+  const MacRomanTable& table = macRoman();
+  const auto* const begin = reinterpret_cast<const unsigned char*>(utf8.data());
+  const auto* const end = begin + utf8.size();
+  for (const unsigned char* p = begin; p < end;) {
+    const Utf8Char c = decodeAt(p, end);
+    const int length = std::max(c.length, 1);
+    const int byte = c.length == 0 ? -1 : table.byteOf(c.code);
+    if (!visit(static_cast<size_t>(p - begin), static_cast<size_t>(length), byte)) return;
+    p += length;
+  }
 }
 
 }  // namespace
 
 Conversion ToMacRoman(std::string_view utf8) {
   Conversion result;
-  size_t failedAt = 0;
-  if (convert("MACINTOSH", "UTF-8", utf8, result.bytes, failedAt)) return result;
-  result.ok = false;
-  result.bytes.clear();
-  result.offendingAt = failedAt;
-  result.offending = Left(utf8.substr(failedAt), 1);
+  result.bytes.reserve(utf8.size());
+  forEachCharacter(utf8, [&](size_t at, size_t length, int byte) {
+    if (byte >= 0) {
+      result.bytes.push_back(static_cast<char>(byte));
+      return true;
+    }
+    result.ok = false;
+    result.offendingAt = at;
+    result.offending = std::string(utf8.substr(at, length));
+    return false;
+  });
+  if (!result.ok) result.bytes.clear();
   return result;
 }
 
+std::vector<std::string> CharactersWithoutMacRoman(std::string_view utf8, size_t most) {
+  std::vector<std::string> found;
+  if (most == 0) return found;
+  forEachCharacter(utf8, [&](size_t at, size_t length, int byte) {
+    if (byte >= 0) return true;
+    const std::string_view character = utf8.substr(at, length);
+    if (std::find(found.begin(), found.end(), character) == found.end()) {
+      found.emplace_back(character);
+    }
+    return found.size() < most;
+  });
+  return found;
+}
+
 std::string FromMacRoman(std::string_view bytes) {
+  const MacRomanTable& table = macRoman();
+  size_t size = 0;
+  for (const char byte : bytes) size += table.text(static_cast<unsigned char>(byte)).size();
   std::string text;
-  size_t failedAt = 0;
-  convert("UTF-8", "MACINTOSH", bytes, text, failedAt);
+  text.reserve(size);
+  for (const char byte : bytes) text += table.text(static_cast<unsigned char>(byte));
   return text;
 }
 
@@ -67,37 +168,21 @@ bool IsValidUtf8(std::string_view bytes) noexcept {
   const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
   const auto* const end = p + bytes.size();
   while (p < end) {
-    const unsigned char lead = *p;
-    if (lead < 0x80) {
-      ++p;
-      continue;
-    }
-    int length = 0;
-    unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      length = 3;
-      if (lead == 0xE0) low = 0xA0;   // no overlong forms
-      if (lead == 0xED) high = 0x9F;  // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4;
-      if (lead == 0xF0) low = 0x90;
-      if (lead == 0xF4) high = 0x8F;  // nothing above U+10FFFF
-    } else {
-      return false;
-    }
-    if (end - p < length || p[1] < low || p[1] > high) return false;
-    for (int i = 2; i < length; ++i) {
-      if (p[i] < 0x80 || p[i] > 0xBF) return false;
-    }
-    p += length;
+    const Utf8Char c = decodeAt(p, end);
+    if (c.length == 0) return false;
+    p += c.length;
   }
   return true;
 }
 
-std::string DecodeText(std::string_view bytes) {
-  if (IsValidUtf8(bytes)) return std::string(bytes);
+bool IsMacRomanText(std::string_view utf8) {
+  bool holds = true;
+  forEachCharacter(utf8, [&](size_t, size_t, int byte) { return holds = byte >= 0; });
+  return holds;
+}
+
+std::string DecodeText(std::string bytes) {
+  if (IsMacRomanText(bytes)) return bytes;
   return FromMacRoman(bytes);
 }
 

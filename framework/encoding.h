@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace fw {
 
@@ -20,14 +21,27 @@ struct Conversion {
 // the conversion fail and are reported; nothing is ever dropped silently.
 Conversion ToMacRoman(std::string_view utf8);
 
+// The first `most` distinct characters of `utf8` that Mac Roman cannot hold, in the order they
+// first occur (a byte that is not UTF-8 counts as a character of its own); found in one pass.
+std::vector<std::string> CharactersWithoutMacRoman(std::string_view utf8, size_t most);
+
 // Mac Roman to UTF-8. Every byte has a character, so this always succeeds.
 std::string FromMacRoman(std::string_view bytes);
 
 // Whether `bytes` are well-formed UTF-8 (no overlong forms, surrogates or values past U+10FFFF).
 bool IsValidUtf8(std::string_view bytes) noexcept;
 
-// The text of a file's bytes: UTF-8 when they are well-formed UTF-8, else read as Mac Roman,
-// the encoding the program writes. The result is always well-formed UTF-8.
-std::string DecodeText(std::string_view bytes);
+// Whether `utf8` is well-formed UTF-8 of characters that Mac Roman can all hold: a text the
+// program itself could have saved.
+bool IsMacRomanText(std::string_view utf8);
+
+// The text of a file's bytes: the bytes themselves when they are well-formed UTF-8 holding only
+// characters Mac Roman can hold, else the bytes read as Mac Roman, the encoding the program
+// writes. Read so, every text the program saves comes back as it was saved, whatever UTF-8 its
+// Mac Roman bytes happen to look like, while a UTF-8 file from another editor holding µ, Ω, °, ±,
+// é or ’ still reads as UTF-8. The one ambiguity left: Mac Roman bytes whose UTF-8 reading is
+// itself a character of Mac Roman. Of the 1,920 two-byte Mac Roman pairs that are well-formed
+// UTF-8, 95 are such, "¬©" (C2 A9) read as "©" for one. The result is always well-formed UTF-8.
+std::string DecodeText(std::string bytes);
 
 }  // namespace fw

@@ -1,7 +1,5 @@
 #include "generate/filecommands.h"
 
-#include <set>
-
 #include "framework/encoding.h"
 #include "framework/runtime.h"
 #include "framework/text.h"
@@ -56,16 +54,9 @@ void readInto(form::Window1& w, const fw::FolderItem& file) {
 // The first few distinct characters of `text` that Mac Roman cannot hold, quoted; empty when it
 // can hold them all.
 std::string charactersWithoutMacRoman(std::string_view text) {
-  std::set<std::string> seen;
   std::string named;
-  size_t from = 0;
-  while (seen.size() < kCharactersNamed && from < text.size()) {
-    const fw::Conversion conversion = fw::ToMacRoman(text.substr(from));
-    if (conversion) break;
-    if (seen.insert(conversion.offending).second) {
-      named += (named.empty() ? "\"" : ", \"") + conversion.offending + "\"";
-    }
-    from += conversion.offendingAt + std::max<size_t>(conversion.offending.size(), 1);
+  for (const std::string& character : fw::CharactersWithoutMacRoman(text, kCharactersNamed)) {
+    named += (named.empty() ? "\"" : ", \"") + character + "\"";
   }
   return named;
 }
@@ -78,7 +69,7 @@ std::optional<std::string> documentText(std::string_view bytes) {
   // of the text, and left in place it would hide the first section line.
   constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
   if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
-  return fw::DecodeText(bytes);
+  return fw::DecodeText(std::string(bytes));
 }
 
 bool FileOpen_Action(form::Window1& w) {

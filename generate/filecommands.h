@@ -2,7 +2,8 @@
 
 // File > Open, File > Save and documents handed to the application: where the attribute-value
 // text meets the file system. Files are written in Mac Roman; a file is read as UTF-8 when its
-// bytes are well-formed UTF-8, else as Mac Roman, so every character a save writes comes back.
+// bytes are well-formed UTF-8 of characters Mac Roman can hold, else as Mac Roman, so every
+// character a save writes comes back.
 
 #include <optional>
 #include <string>

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "framework/encoding.h"
 #include "tempfolder.h"
@@ -24,8 +26,9 @@ class TempFolder : public ::testing::Test {
 
 using testing_support::slurp;
 
-// Ω and µ both ways; the OHM SIGN U+2126, which looks like Ω but is not in Mac Roman, and bytes
-// that are not UTF-8 are refused, nothing half converted; a read text is UTF-8 or Mac Roman.
+// Ω and µ both ways; the OHM SIGN U+2126, which looks like Ω but is not in Mac Roman, a tag
+// character (which the system's converter would drop without a word) and bytes that are not UTF-8
+// are refused, nothing half converted.
 TEST(MacRoman, ConvertsOhmAndMicroAndRefusesWhatItCannotHold) {
   const auto encoded = fw::ToMacRoman("4.7kΩ 10µH");
   ASSERT_TRUE(encoded);
@@ -35,12 +38,42 @@ TEST(MacRoman, ConvertsOhmAndMicroAndRefusesWhatItCannotHold) {
   const auto refused = fw::ToMacRoman("1 k\xE2\x84\xA6 – 2€ ok");
   EXPECT_FALSE(refused);
   EXPECT_EQ(refused.offending, "\xE2\x84\xA6");
+  EXPECT_EQ(refused.offendingAt, 3u);
   EXPECT_TRUE(refused.bytes.empty());
   EXPECT_FALSE(fw::ToMacRoman("bad \xFF byte"));
+  EXPECT_FALSE(fw::ToMacRoman("tag \xF3\xA0\x81\x81"));
   EXPECT_TRUE(fw::ToMacRoman(""));
-  // Overlong forms of "/" are not UTF-8: a text holding one is read as Mac Roman.
-  EXPECT_EQ(fw::DecodeText("a/\xC0\xAF"), "a/¿Ø");
-  EXPECT_EQ(fw::DecodeText("a/\xE0\x80\xAF"), "a/‡ÄØ");
+  // The characters a refused save names: distinct, in order of first occurrence, at most `most`.
+  using Named = std::vector<std::string>;
+  EXPECT_EQ(fw::CharactersWithoutMacRoman("☃a☃\xFF\xE2\x84\xA6☃Ω", 5),
+            (Named{"☃", "\xFF", "\xE2\x84\xA6"}));
+  EXPECT_EQ(fw::CharactersWithoutMacRoman("☃\xE2\x84\xA6\xFF", 2), (Named{"☃", "\xE2\x84\xA6"}));
+  EXPECT_EQ(fw::CharactersWithoutMacRoman("4.7kΩ ±1 %", 5), Named{});
+}
+
+// A read text is UTF-8 only when it is UTF-8 that Mac Roman can hold whole, so what the program
+// saved in Mac Roman comes back even where its bytes happen to be well-formed UTF-8; UTF-8 from
+// other editors with the usual signs still reads as UTF-8.
+TEST(MacRoman, ReadsWhatASaveWroteBack) {
+  struct Row {
+    const char* bytes;
+    const char* text;
+  };
+  // clang-format off
+  const Row rows[] = {
+      {"Zener l\xD5\x8E" "cran", "Zener l’écran"},  // D5 8E is also UTF-8 for "Վ"
+      {"Response \xC5\xB5s", "Response ≈µs"},        // C5 B5 also "ŵ"
+      {"\xD0\x83 ok", "–É ok"},                      // D0 83 also "Ѓ"
+      {"a/\xC0\xAF", "a/¿Ø"},                        // an overlong "/" is no UTF-8
+      {"a/\xE0\x80\xAF", "a/‡ÄØ"},
+      {"\xED\xA0\x80", "Ì†Ä"},                        // nor is a surrogate
+      {"\xF4\x90\x80\x80", "ÙêÄÄ"},                  // nor a value past U+10FFFF
+      {"ends in \xE2\x84", "ends in ‚Ñ"},             // nor a character cut short
+      {"4.7kΩ ±1% 10µH 25°C é ’", "4.7kΩ ±1% 10µH 25°C é ’"},
+      {"\xC2\xA9", "©"},  // "¬©" in Mac Roman: the one kind of pair that stays ambiguous
+  };
+  // clang-format on
+  for (const Row& row : rows) EXPECT_EQ(fw::DecodeText(row.bytes), row.text) << row.bytes;
 }
 
 // Replacing a file writes it whole, byte for byte, keeps its permissions and leaves no temporary
