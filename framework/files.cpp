@@ -78,6 +78,47 @@ std::string temporaryPattern(const std::filesystem::path& folder,
   return (folder / ("." + stem + ".XXXXXX")).string();
 }
 
+// Whether making or renaming a file failed for the folder's permissions alone: another user's
+// folder refuses new files, and a sticky folder the renaming of another user's file.
+bool refusedByFolder(int error) { return error == EACCES || error == EPERM; }
+
+// Writes `bytes` into the existing file `target` itself, of `oldSize` bytes: the way left in a
+// folder that refuses the temporary file or its renaming, where other editors write in place too.
+// The space is reserved before the first byte is written, so a full disk or a size limit refuses
+// the save while the old text is whole. Being the same file, it keeps its owner, group and
+// permissions.
+IoResult writeInPlace(const std::filesystem::path& target, const std::string& bytes,
+                      off_t oldSize) {
+  const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0) return IoResult::failure(lastError());
+  int error = 0;
+  if (!bytes.empty()) {
+    do {
+      error = ::posix_fallocate(fd, 0, static_cast<off_t>(bytes.size()));
+    } while (error == EINTR);
+    // A reservation cut short may have lengthened the file (on a file system without fallocate,
+    // with zeros): the old text is given back its length.
+    if (error != 0) (void)::ftruncate(fd, oldSize);
+  }
+  if (error == 0 && !writeAll(fd, bytes)) error = errno;
+  // The cut comes before the flush, so that the flush makes the new length durable with the text.
+  if (error == 0 && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) error = errno;
+  if (error == 0 && ::fsync(fd) != 0) error = errno;
+  if (::close(fd) != 0 && error == 0) error = errno;
+  return error == 0 ? IoResult{} : IoResult::failure(std::strerror(error));
+}
+
+// Flushes the folder's entries, so that a power loss cannot bring back the old file once the save
+// said the new one was written. A folder that cannot be opened or flushed is no failure of the
+// save: the new text is in the file by then, and would be reported as not written; and a folder
+// the user may write but not read (a drop box) cannot be opened to be flushed at all.
+void syncFolder(const std::filesystem::path& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  (void)::fsync(fd);
+  ::close(fd);
+}
+
 }  // namespace
 
 FileContent ReadWholeFile(const FolderItem& file, std::uintmax_t maxBytes) {
@@ -134,7 +175,7 @@ FileContent ReadWholeFile(const FolderItem& file, std::uintmax_t maxBytes) {
   return content;
 }
 
-IoResult WriteFileAtomically(const FolderItem& file, const std::string& bytes) {
+IoResult WriteWholeFile(const FolderItem& file, const std::string& bytes) {
   if (file.path().filename().empty()) return IoResult::failure("no file name");
   std::string why;
   const std::optional<std::filesystem::path> resolved = followLinks(file.path(), why);
@@ -152,14 +193,21 @@ IoResult WriteFileAtomically(const FolderItem& file, const std::string& bytes) {
   if (folder.empty()) folder = ".";
   std::string pattern = temporaryPattern(folder, target);
   const int fd = ::mkstemp(pattern.data());
-  if (fd < 0) return IoResult::failure(lastError());
+  if (fd < 0) {
+    if (replacing && refusedByFolder(errno)) return writeInPlace(target, bytes, existing.st_size);
+    return IoResult::failure(lastError());
+  }
 
   // A replaced file keeps its owner, group and permissions; a new one gets the permissions the
-  // user's umask allows. The owner goes first, since changing it may clear set-id bits. What
-  // cannot be kept is no reason to lose the user's text.
+  // user's umask allows. The owner goes first, since changing it may clear set-id bits; a user
+  // who may not give the file away may still keep its group, one they are a member of, so that
+  // the group's other members keep their access. What cannot be kept is no reason to lose the
+  // user's text.
   mode_t mode = 0;
   if (replacing) {
-    (void)::fchown(fd, existing.st_uid, existing.st_gid);
+    if (::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
+      (void)::fchown(fd, static_cast<uid_t>(-1), existing.st_gid);
+    }
     mode = existing.st_mode & 07777;
   } else {
     const mode_t mask = ::umask(0);
@@ -177,14 +225,17 @@ IoResult WriteFileAtomically(const FolderItem& file, const std::string& bytes) {
     ok = false;
     why = lastError();
   }
+  bool inPlace = false;
   if (ok && ::rename(pattern.c_str(), target.c_str()) != 0) {
     ok = false;
+    inPlace = replacing && refusedByFolder(errno);
     why = lastError();
   }
   if (!ok) {
     ::unlink(pattern.c_str());
-    return IoResult::failure(why);
+    return inPlace ? writeInPlace(target, bytes, existing.st_size) : IoResult::failure(why);
   }
+  syncFolder(folder);
   return {};
 }
 

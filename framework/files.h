@@ -49,13 +49,18 @@ struct FileContent {
 FileContent ReadWholeFile(const FolderItem& file,
                           std::uintmax_t maxBytes = std::numeric_limits<std::uintmax_t>::max());
 
-// Writes `bytes` to `file`, replacing an existing file only once the new content is completely
-// on disk: a temporary file beside it is written, flushed and renamed over it. A replaced file
-// keeps its permissions, and its owner and group where the system allows; a file the user may
-// not write (for the superuser: one without any write permission) is not replaced. Through a
-// symbolic link, also one whose file does not exist yet, the file it names is written and the
-// link stays. On any failure the existing file is left as it was and the temporary file is
-// removed.
-IoResult WriteFileAtomically(const FolderItem& file, const std::string& bytes);
+// Writes `bytes` to `file`. An existing file is replaced only once the new content is completely
+// on disk: a temporary file beside it is written, flushed and renamed over it, and the folder is
+// flushed, so a crash leaves either the old or the new text whole. Where the folder refuses the
+// temporary file or the renaming (another user's folder, a sticky one) but the file itself may be
+// written, it is written in place after the space for the new text is reserved: a full disk or a
+// size limit then refuses the save with the old text whole, but a failure or a crash during the
+// writing can leave the file partly new. A replaced file keeps its permissions, and its owner and
+// group where the system allows (the group alone where the owner cannot be kept); a file the user
+// may not write (for the superuser: one without any write permission) is not replaced, and a new
+// file is not made where the folder refuses it. Through a symbolic link, also one whose file does
+// not exist yet, the file it names is written and the link stays. No temporary file is left
+// behind.
+IoResult WriteWholeFile(const FolderItem& file, const std::string& bytes);
 
 }  // namespace fw

@@ -99,7 +99,7 @@ bool FileSave_Action(form::Window1& w) {
        .suggestedFileName = text.empty() ? std::string(kEmptyFileName) : app.FileName});
   if (!file) return true;
   app.FileName = file->Name();
-  if (const fw::IoResult written = fw::WriteFileAtomically(*file, bytes.bytes); !written) {
+  if (const fw::IoResult written = fw::WriteWholeFile(*file, bytes.bytes); !written) {
     fw::MsgBox(std::string(kCannotCreate) + "\n" + written.error);
   }
   return true;

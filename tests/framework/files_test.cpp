@@ -82,10 +82,10 @@ TEST(MacRoman, ReadsWhatASaveWroteBack) {
 // File > Save.
 TEST_F(TempFolder, ReplacingAndReadingAFile) {
   const fw::FolderItem item(folder / "R1.txt");
-  ASSERT_TRUE(fw::WriteFileAtomically(item, "first"));
+  ASSERT_TRUE(fw::WriteWholeFile(item, "first"));
   const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
   fs::permissions(item.path(), mode);
-  ASSERT_TRUE(fw::WriteFileAtomically(item, "a\r\nb\xBD"));
+  ASSERT_TRUE(fw::WriteWholeFile(item, "a\r\nb\xBD"));
   EXPECT_EQ(slurp(item.path()), "a\r\nb\xBD");
   EXPECT_EQ(fw::ReadWholeFile(item).bytes, "a\r\nb\xBD");
   EXPECT_EQ(fw::ReadWholeFile(item, 5).bytes, "a\r\nb\xBD");

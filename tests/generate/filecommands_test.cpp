@@ -4,6 +4,7 @@
 
 #include "generate/filecommands.h"
 
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,6 +15,7 @@
 #include <functional>
 #include <random>
 #include <set>
+#include <tuple>
 #include <utility>
 
 #include "framework/encoding.h"
@@ -252,17 +254,21 @@ TEST_F(FileCommands, CancelledDialogs) {
   EXPECT_FALSE(app().fpath);
 }
 
-// What a folder holds, by name.
+// What a folder and its folders hold, by path within it.
 std::set<std::string> namesIn(const fs::path& folder) {
   std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename());
+  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    names.insert(entry.path().lexically_relative(folder));
+  }
   return names;
 }
 
 // Every save case: where the dialog's answer points, the second line of the message (none when
 // the save succeeds), and the file that then holds the text. The file name always becomes the name
-// chosen, the title stays, what is refused stays as it was, a link stays a link, and the folder
-// never keeps a temporary file.
+// chosen, the title stays, what is refused stays as it was, a link stays a link, and no folder
+// ever keeps a temporary file. The superuser saves, or the user 4242, a member of the group of
+// another user's files, in a folder of their own that they may write but not read (so it cannot be
+// flushed), in a shared library folder of another user's (755) and in a sticky folder (1777).
 TEST_F(FileCommands, SaveCases) {
   set({"ValueSuffixPU=1", "RefDesPreCB=R", "StopEF=11"});
   go();
@@ -273,6 +279,24 @@ TEST_F(FileCommands, SaveCases) {
   const gid_t group = root ? 8765 : getegid();
   for (const char* name : {"theirs.txt", "kept.txt", "real.txt"}) write(folder / name, name);
   ASSERT_EQ(chown((folder / "theirs.txt").c_str(), owner, group), 0);
+  ASSERT_EQ(chmod((folder / "theirs.txt").c_str(), 0640), 0);
+  const uid_t user = 4242;
+  if (root) {
+    ASSERT_EQ(chmod(folder.c_str(), 0755), 0);
+    // The old text of the note is longer than the new one, which is written over it in place.
+    for (const auto& [name, folderOwner, folderMode, fileMode, text] :
+         std::vector<std::tuple<std::string, uid_t, mode_t, mode_t, std::string>>{
+             {"mine/team.txt", user, 0333, 0664, "team"},
+             {"library/book.txt", owner, 0755, 0666, "book"},
+             {"drop/note.txt", 0, 01777, 0666, saved + saved}}) {
+      const fs::path file = folder / name;
+      fs::create_directory(file.parent_path());
+      write(file, text);
+      ASSERT_TRUE(chown(file.c_str(), owner, group) == 0 && chmod(file.c_str(), fileMode) == 0);
+      ASSERT_EQ(chown(file.parent_path().c_str(), folderOwner, 0), 0);
+      ASSERT_EQ(chmod(file.parent_path().c_str(), folderMode), 0);
+    }
+  }
   const auto readOnly = fs::perms::owner_read | fs::perms::group_read;
   fs::permissions(folder / "kept.txt", readOnly);
   fs::create_symlink("real.txt", folder / "link.txt");
@@ -285,6 +309,7 @@ TEST_F(FileCommands, SaveCases) {
     std::string reason;     // the message's second line; "?" any; empty: saved
     std::string written;    // the file in the folder that then holds the text
     bool fullDisk = false;  // the disk takes only a few bytes
+    bool asUser = false;    // saved by the user 4242 (only when the tests run as the superuser)
   };
   const std::vector<Row> rows = {
       {folder / "new.txt", "", "new.txt"},
@@ -297,14 +322,24 @@ TEST_F(FileCommands, SaveCases) {
       {folder / "sub", "Is a directory", ""},
       {"/dev/null", "not a regular file", ""},
       {folder / "gone" / "x.txt", "No such file or directory", ""},
-      {"/proc/quillex.txt", "?", ""},  // a folder nobody can write to
+      {"/proc/quillex.txt", "?", ""},                                // a folder nobody can write to
+      {folder / "mine/team.txt", "", "mine/team.txt", false, true},  // the group kept
+      {folder / "library/book.txt", "File too large", "", true, true},  // the limit when in place
+      {folder / "library/book.txt", "", "library/book.txt", false, true},  // written in place
+      {folder / "library/new.txt", "Permission denied", "", false, true},
+      {folder / "drop/note.txt", "", "drop/note.txt", false, true},  // the rename refused
       {folder / "real.txt", "File too large", "", true},
   };
   for (const Row& row : rows) {
+    if (row.asUser && !root) continue;
     SCOPED_TRACE(row.target);
     backend.messages.clear();
     std::set<std::string> names = namesIn(folder);
     const std::string old = fs::is_regular_file(row.target) ? slurp(row.target) : "";
+    // The superuser takes on the user's identity for the save alone, as far as files can tell.
+    if (row.asUser) {
+      ASSERT_TRUE(setgroups(1, &group) == 0 && setegid(user) == 0 && seteuid(user) == 0);
+    }
     // A file-size limit, which binds the superuser too, stands for a full disk.
     struct rlimit limit {};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
@@ -315,6 +350,9 @@ TEST_F(FileCommands, SaveCases) {
     limit.rlim_cur = unlimited;
     setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, previous);
+    if (row.asUser) {
+      ASSERT_TRUE(seteuid(0) == 0 && setegid(0) == 0 && setgroups(0, nullptr) == 0);
+    }
     if (row.reason.empty()) {
       EXPECT_EQ(backend.messages, std::vector<std::string>{});
       EXPECT_EQ(slurp(folder / row.written), saved);
@@ -334,9 +372,21 @@ TEST_F(FileCommands, SaveCases) {
     EXPECT_EQ(app().FileName, row.target.filename());
     EXPECT_EQ(w().Title(), "Untitled");
   }
-  struct stat info {};
-  ASSERT_EQ(stat((folder / "theirs.txt").c_str(), &info), 0);
-  EXPECT_EQ(std::pair(info.st_uid, info.st_gid), std::pair(owner, group));
+  // Owner, group and permissions kept; only the owner of a file that a user who may not give it
+  // away replaces with a file of their own changes.
+  for (const auto& [name, fileOwner, fileGroup, mode] :
+       std::vector<std::tuple<std::string, uid_t, gid_t, mode_t>>{
+           {"theirs.txt", owner, group, 0640},
+           {"mine/team.txt", user, group, 0664},
+           {"library/book.txt", owner, group, 0666},
+           {"drop/note.txt", owner, group, 0666}}) {
+    if (!root && name != "theirs.txt") continue;
+    struct stat info {};
+    ASSERT_EQ(stat((folder / name).c_str(), &info), 0) << name;
+    EXPECT_EQ(std::tuple(info.st_uid, info.st_gid, info.st_mode & 07777),
+              std::tuple(fileOwner, fileGroup, mode))
+        << name;
+  }
   EXPECT_EQ(fs::status(folder / "kept.txt").permissions(), readOnly);
   for (const char* link : {"link.txt", "ahead.txt", "stray.txt"}) {
     EXPECT_TRUE(fs::is_symlink(folder / link)) << link;
