@@ -28,6 +28,9 @@
 namespace generate {
 namespace {
 
+constexpr const char* kSizeUnits[] = {"KB", "MB", "GB", "TB", "PB", "EB"};
+constexpr int kLargestSizeUnit = static_cast<int>(std::size(kSizeUnits)) - 1;
+
 constexpr double kSmallestStart = 0.0001;
 constexpr int kUnitRowWithoutUnitText = 6;  // "p, n, µ, m, <none>, k, M...": no unit letter
 constexpr int kSourceColumns = 3;
@@ -399,11 +402,10 @@ double stopMargin(int valuesPerDecade) noexcept {
 }
 
 std::string sizeText(std::uint64_t bytes) {
-  static constexpr const char* kUnits[] = {"KB", "MB", "GB", "TB", "PB", "EB"};
   if (bytes < 1024) return std::to_string(bytes) + " bytes";
   double size = static_cast<double>(bytes) / 1024;
   int unit = 0;
-  while (size >= 1024 && unit + 1 < static_cast<int>(std::size(kUnits))) {
+  while (size >= 1024 && unit < kLargestSizeUnit) {
     size /= 1024;
     ++unit;
   }
@@ -414,7 +416,24 @@ std::string sizeText(std::uint64_t bytes) {
   } else {
     number = std::to_string(std::llround(size));
   }
-  return number + " " + kUnits[unit];
+  return number + " " + kSizeUnits[unit];
+}
+
+std::string roundedUpSizeText(std::uint64_t bytes) {
+  if (bytes < 1024) return std::to_string(bytes) + " bytes";
+  // Whole integers: no rounding of a double can bring a size past a limit back down to it. The
+  // remainder times ten stays below 2^64 for every unit up to EB.
+  const auto tenthsUp = [bytes](std::uint64_t unitBytes) {
+    return bytes / unitBytes * 10 + (bytes % unitBytes * 10 + unitBytes - 1) / unitBytes;
+  };
+  std::uint64_t unitBytes = 1024;
+  int unit = 0;
+  while (tenthsUp(unitBytes) >= 10240 && unit < kLargestSizeUnit) {
+    unitBytes *= 1024;
+    ++unit;
+  }
+  const std::uint64_t tenths = tenthsUp(unitBytes);
+  return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + " " + kSizeUnits[unit];
 }
 
 void PushButton1_Action(form::Window1& w) {

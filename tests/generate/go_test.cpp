@@ -100,6 +100,13 @@ TEST_F(GoTest, SizesAreWrittenAsTheUserReadsThem) {
   EXPECT_EQ(sizeText(741431), "724 KB");  // 724.05 KB
   EXPECT_EQ(sizeText(64 << 20), "64 MB");
   EXPECT_EQ(sizeText(1818658093), "1.7 GB");  // 1.694 GB
+  // Rounded up, a size past the limit reads above it.
+  using generate::roundedUpSizeText;
+  EXPECT_EQ(roundedUpSizeText((64 << 20) + 1), "64.1 MB");
+  EXPECT_EQ(roundedUpSizeText(67'211'264), "64.1 MB");  // 64 MB and 100 KB: 64.098 MB
+  EXPECT_EQ(roundedUpSizeText(65 << 20), "65.0 MB");
+  EXPECT_EQ(roundedUpSizeText((1 << 30) - 1), "1.0 GB");  // 1023.99999 MB
+  EXPECT_EQ(roundedUpSizeText(UINT64_MAX), "16.0 EB");    // 16 EB less one byte
 }
 
 // A run that fails part-way leaves no text, not even what a progress refresh showed, and no
