@@ -36,7 +36,8 @@ BENCHMARK_CAPTURE(BM_GoHeadless, largestText, true)->Unit(benchmark::kMillisecon
 
 // Go refused before its first device: a 1 MiB text in each part-number prefix, E192 from 1 to
 // 1000 ohm, would make a text of 1.7 GB. What is measured is the whole press: the section lines,
-// which hold the three texts, and the estimate of the text's size.
+// which hold the three texts, the estimate of the text's size and, the estimate being over the
+// limit, the count of its exact size.
 void BM_GoRefusedBySize(benchmark::State& state) {
   fw::HeadlessBackend backend;
   fw::Runtime runtime(backend);

@@ -105,12 +105,4 @@ void appendSectionLines(std::string& text, const form::Window1& main) {
   }
 }
 
-void appendDeviceLine(std::string& text, std::string_view refDesPrefix, std::int64_t number,
-                      const fw::Array<std::string>& cells) {
-  text += refDesPrefix;
-  text += fw::Str(number);
-  text += '\t';
-  for (const std::string& cell : cells) text += cell;
-}
-
 }  // namespace generate

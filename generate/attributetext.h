@@ -26,6 +26,7 @@
 
 #include "framework/array.h"
 #include "framework/control.h"
+#include "framework/numbers.h"
 
 namespace form {
 class Window1;
@@ -72,8 +73,15 @@ std::string fieldText(const fw::Control& control);
 void appendSectionLines(std::string& text, const form::Window1& main);
 
 // Appends one device line: `refDesPrefix` and `number` in decimal, a TAB, then every cell of
-// `cells` in order.
-void appendDeviceLine(std::string& text, std::string_view refDesPrefix, std::int64_t number,
-                      const fw::Array<std::string>& cells);
+// `cells` in order. `text` is a std::string, or anything else that takes texts and characters by
+// += (Go counts a text's bytes by the same steps that write it).
+template <class Text>
+void appendDeviceLine(Text& text, std::string_view refDesPrefix, std::int64_t number,
+                      const fw::Array<std::string>& cells) {
+  text += refDesPrefix;
+  text += fw::Str(number);
+  text += '\t';
+  for (const std::string& cell : cells) text += cell;
+}
 
 }  // namespace generate

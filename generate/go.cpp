@@ -28,6 +28,9 @@
 namespace generate {
 namespace {
 
+constexpr const char* kSizeUnits[] = {"KB", "MB", "GB", "TB", "PB", "EB"};
+constexpr int kLargestSizeUnit = static_cast<int>(std::size(kSizeUnits)) - 1;
+
 constexpr double kSmallestStart = 0.0001;
 constexpr int kUnitRowWithoutUnitText = 6;  // "p, n, µ, m, <none>, k, M...": no unit letter
 constexpr int kSourceColumns = 3;
@@ -84,6 +87,19 @@ std::uint64_t plusTimes(std::uint64_t a, std::uint64_t b, std::uint64_t c) {
   return a + b * c;
 }
 
+// Takes the pieces of a text as a std::string would, and keeps only their number of bytes.
+struct ByteCount {
+  std::uint64_t bytes = 0;
+  ByteCount& operator+=(std::string_view piece) {
+    bytes = plusTimes(bytes, 1, piece.size());
+    return *this;
+  }
+  ByteCount& operator+=(char) {
+    bytes = plusTimes(bytes, 1, 1);
+    return *this;
+  }
+};
+
 class Run {
  public:
   explicit Run(form::Window1& w)
@@ -108,11 +124,18 @@ class Run {
   // An upper bound of the bytes of the whole text: `sectionBytes`, and for every device of
   // `walk` the longest line that the template and the form can give.
   std::uint64_t textBound(std::uint64_t sectionBytes, SeriesWalk walk, bool test) const;
+  // The exact bytes of the whole text: `sectionBytes` and the device lines of `walk` (values in
+  // the base unit, times `multiplier` in the user's) as this run would write them.
+  std::uint64_t textBytes(std::uint64_t sectionBytes, SeriesWalk walk, double multiplier,
+                          bool test) const;
   std::uint64_t lineBound(bool test) const;
   // A value the unit tables in force cannot format, as a message for the user; empty when
   // every value of the run up to `lastE` formats (`test`: the run lists the test series).
   std::string rangeProblem(double lastE, bool test) const;
   bool anyActiveColumnUses(int valueFormat) const;
+  // Fills the template for the next device and appends its line to `text`.
+  template <class Text>
+  void device(const DeviceValue& value, bool test, Text& text);
   void normalDevice(const DeviceValue& value);
   void sourceColumns(const DeviceValue& value, int& minDigits);
   void libraryName(const DeviceValue& value);
@@ -127,10 +150,14 @@ class Run {
   const fw::EditField& libraryPrefix_;
   const fw::ComboBox& spicePrefix_;
   const fw::EditField& spiceParameters_;
+  // 64 bits: the numbers count on past the largest 32-bit start without repeating.
+  std::int64_t refNumber_ = 0;
   std::array<std::int64_t, kSourceColumns> indexCounters_{};
   std::array<int, kSourceColumns> sigDigits_{};
   int digitCount_ = 0;
   std::string valueText_;
+  // A copy that only counts the text yields to nothing: no event is handled while Go decides.
+  bool counting_ = false;
 };
 
 void Run::go() {
@@ -154,8 +181,11 @@ void Run::build() {
   cells_[42] = w_.AreaEF().Text();
   const SeriesStep series = seriesStep(w_.SeriesPU().ListIndex());
   w_.TestEF().setText("");
-  // 64 bits: the numbers count on past the largest 32-bit start without repeating.
-  std::int64_t refNumber = intOf(w_.RefDesStartEF().Text());
+  refNumber_ = intOf(w_.RefDesStartEF().Text());
+  for (int i = 0; i < kSourceColumns; ++i) {
+    indexCounters_[i] = intOf(w_.IndexStartEF(i).Text());
+    sigDigits_[i] = intOf(w_.SigDigEF(i).Text());
+  }
   std::int32_t refreshInterval = 20;
 
   const double typedStart = fw::CDbl(w_.StartEF().Text());
@@ -180,31 +210,23 @@ void Run::build() {
     }
   }
   SeriesWalk walk(start, limit, series);
-  if (const std::uint64_t bytes = textBound(text.size(), walk, series.test);
-      bytes > kMaxTextBytes) {
-    refuse("The text would be about " + sizeText(bytes) + "; Go writes at most " +
-           sizeText(kMaxTextBytes));
-    return;
+  // The bound, cheap, settles most runs; past the limit only the text's exact size may refuse it.
+  if (textBound(text.size(), walk, series.test) > kMaxTextBytes) {
+    if (const std::uint64_t bytes = textBytes(text.size(), walk, multiplier, series.test);
+        bytes > kMaxTextBytes) {
+      refuse("The text would be " + roundedUpSizeText(bytes) + "; Go writes at most " +
+             sizeText(kMaxTextBytes));
+      return;
+    }
   }
 
   w_.DeviceCntST().setText("");
   std::int32_t countdown = 2;
   std::int32_t deviceCount = 0;
-  for (int i = 0; i < kSourceColumns; ++i) {
-    indexCounters_[i] = intOf(w_.IndexStartEF(i).Text());
-    sigDigits_[i] = intOf(w_.SigDigEF(i).Text());
-  }
 
   while (const std::optional<double> E = walk.next()) {
     ++deviceCount;
-    const DeviceValue value{*E, *E * multiplier};
-    if (series.test) {
-      writeTestListing(cells_, value, w_.Units);
-    } else {
-      normalDevice(value);
-    }
-    appendDeviceLine(text, w_.RefDesPrefix, refNumber, cells_);
-    ++refNumber;
+    device({*E, *E * multiplier}, series.test, text);
     if (countdown <= 0) {
       w_.TestEF().setText(text);
       w_.CurrentValueST().setText("Last device generated so far:" + valueText_);
@@ -213,7 +235,6 @@ void Run::build() {
       countdown = refreshInterval;
     }
     --countdown;
-    for (auto& counter : indexCounters_) ++counter;
     fw::Yield();
     // The window closed in the yield: its run ends with it.
     if (!w_.isOpen()) return;
@@ -242,6 +263,18 @@ std::uint64_t Run::textBound(std::uint64_t sectionBytes, SeriesWalk walk, bool t
   std::uint64_t devices = 0;
   while (walk.next()) ++devices;
   return plusTimes(sectionBytes, devices, line);
+}
+
+// On a copy, so that the run starts from the same template, designator and index numbers.
+std::uint64_t Run::textBytes(std::uint64_t sectionBytes, SeriesWalk walk, double multiplier,
+                             bool test) const {
+  Run count(*this);
+  count.counting_ = true;
+  ByteCount bytes{sectionBytes};
+  while (const std::optional<double> E = walk.next()) {
+    count.device({*E, *E * multiplier}, test, bytes);
+  }
+  return bytes.bytes;
 }
 
 // The template's cells as they stand, with every cell that a device rewrites counted at its
@@ -309,6 +342,18 @@ bool Run::anyActiveColumnUses(int valueFormat) const {
   return false;
 }
 
+template <class Text>
+void Run::device(const DeviceValue& value, bool test, Text& text) {
+  if (test) {
+    writeTestListing(cells_, value, w_.Units);
+  } else {
+    normalDevice(value);
+  }
+  appendDeviceLine(text, w_.RefDesPrefix, refNumber_, cells_);
+  ++refNumber_;
+  for (auto& counter : indexCounters_) ++counter;
+}
+
 void Run::normalDevice(const DeviceValue& value) {
   int minDigits = kNoDigits;
   sourceColumns(value, minDigits);
@@ -341,12 +386,12 @@ void Run::sourceColumns(const DeviceValue& value, int& minDigits) {
     } else {
       for (int cell : {p - 1, p, p + 1}) {
         cells_[cell] = "";
-        fw::Yield();
+        if (!counting_) fw::Yield();
       }
       cells_[p + 3] = "";
       cells_[p + 5] = "";
     }
-    fw::Yield();
+    if (!counting_) fw::Yield();
   }
 }
 
@@ -399,11 +444,10 @@ double stopMargin(int valuesPerDecade) noexcept {
 }
 
 std::string sizeText(std::uint64_t bytes) {
-  static constexpr const char* kUnits[] = {"KB", "MB", "GB", "TB", "PB", "EB"};
   if (bytes < 1024) return std::to_string(bytes) + " bytes";
   double size = static_cast<double>(bytes) / 1024;
   int unit = 0;
-  while (size >= 1024 && unit + 1 < static_cast<int>(std::size(kUnits))) {
+  while (size >= 1024 && unit < kLargestSizeUnit) {
     size /= 1024;
     ++unit;
   }
@@ -414,7 +458,24 @@ std::string sizeText(std::uint64_t bytes) {
   } else {
     number = std::to_string(std::llround(size));
   }
-  return number + " " + kUnits[unit];
+  return number + " " + kSizeUnits[unit];
+}
+
+std::string roundedUpSizeText(std::uint64_t bytes) {
+  if (bytes < 1024) return std::to_string(bytes) + " bytes";
+  // Whole integers: no rounding of a double can bring a size past a limit back down to it. The
+  // remainder times ten stays below 2^64 for every unit up to EB.
+  const auto tenthsUp = [bytes](std::uint64_t unitBytes) {
+    return bytes / unitBytes * 10 + (bytes % unitBytes * 10 + unitBytes - 1) / unitBytes;
+  };
+  std::uint64_t unitBytes = 1024;
+  int unit = 0;
+  while (tenthsUp(unitBytes) >= 10240 && unit < kLargestSizeUnit) {
+    unitBytes *= 1024;
+    ++unit;
+  }
+  const std::uint64_t tenths = tenthsUp(unitBytes);
+  return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + " " + kSizeUnits[unit];
 }
 
 void PushButton1_Action(form::Window1& w) {

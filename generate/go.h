@@ -18,6 +18,10 @@ inline constexpr std::uint64_t kMaxTextBytes = std::uint64_t{64} << 20;
 // bytes); one decimal below 10, whole numbers from 10 on.
 std::string sizeText(std::uint64_t bytes);
 
+// The same rounded up, always with one decimal, so that a size past a limit never reads as the
+// limit itself: "64.1 MB" for 64 MB and one byte, "1.0 GB" for 1024 MB less one byte.
+std::string roundedUpSizeText(std::uint64_t bytes);
+
 // The step from one nominal value of the chosen series to the next, the values per decade that
 // snapping uses, and whether the series is the test series.
 struct SeriesStep {

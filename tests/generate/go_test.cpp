@@ -71,22 +71,24 @@ TEST_F(GoTest, ProgressIsShownAtGrowingIntervals) {
   EXPECT_EQ(w().DeviceCntST().Text(), "961 Devices Generated");
 }
 
-// A text just inside the size limit goes through; one past it is refused before the first device.
-// E12 from 10 to 100 ohm: 13 device lines, each holding the first column's part-number prefix
-// once, as the section lines do.
+// A text of exactly the size limit goes through; one past it is refused before the first device,
+// and a refusal after a run takes its count away. The form of the golden text
+// go/unit1-ohm-e96-eia-preloc (1150 bytes, 5 devices) with a library-name suffix of n
+// characters, which the Param_A line and each device line carry: 1150 + 6 n bytes. The estimate
+// of the size counts each designator number at 20 characters, so it is over the limit for both.
 TEST_F(GoTest, GoWritesAtMostTheSizeLimit) {
-  const std::uint64_t limit = generate::kMaxTextBytes;
-  set({"ValueSuffixPU=1", "RefDesPreCB=R", "SeriesPU=1", "StartEF=10", "StopEF=100"});
-  // 14 prefixes and 2 KB to spare for the rest of each line.
-  set("PrefixEF(0)=" + std::string(limit / 14 - 2048, 'P'));
+  for (const auto& setting : tables::linesOf("go/unit1-ohm-e96-eia-preloc.form")) set(setting);
+  const std::size_t n = 11'184'619;  // 1150 + 6 n = 67,108,864 = 64 MB
+  set("LibSufEF=" + std::string(n, 'S'));
   go();
-  EXPECT_EQ(w().DeviceCntST().Text(), "13 Devices Generated");
-  EXPECT_LE(output().size(), limit);
-  EXPECT_GT(output().size(), limit - 32 * 1024);
-  // 14 prefixes of 16 MB each: 224 MB.
-  set("PrefixEF(0)=" + std::string(limit / 4, 'P'));
+  EXPECT_EQ(w().DeviceCntST().Text(), "5 Devices Generated");
+  EXPECT_EQ(output().size(), generate::kMaxTextBytes);
+  // Counting the text first left the designators to the run: R10 to R14, as in the golden text.
+  EXPECT_NE(output().find("\nR14\t210 1.0kΩS"), std::string::npos);
+  // 6 bytes more.
+  set("LibSufEF=" + std::string(n + 1, 'S'));
   go();
-  EXPECT_EQ(w().CurrentValueST().Text(), "The text would be about 224 MB; Go writes at most 64 MB");
+  EXPECT_EQ(w().CurrentValueST().Text(), "The text would be 64.1 MB; Go writes at most 64 MB");
   EXPECT_TRUE(output().empty());
   EXPECT_TRUE(w().DeviceCntST().Text().empty());
 }
@@ -100,6 +102,13 @@ TEST_F(GoTest, SizesAreWrittenAsTheUserReadsThem) {
   EXPECT_EQ(sizeText(741431), "724 KB");  // 724.05 KB
   EXPECT_EQ(sizeText(64 << 20), "64 MB");
   EXPECT_EQ(sizeText(1818658093), "1.7 GB");  // 1.694 GB
+  // Rounded up, a size past the limit reads above it.
+  using generate::roundedUpSizeText;
+  EXPECT_EQ(roundedUpSizeText((64 << 20) + 1), "64.1 MB");
+  EXPECT_EQ(roundedUpSizeText(67'211'264), "64.1 MB");  // 64 MB and 100 KB: 64.098 MB
+  EXPECT_EQ(roundedUpSizeText(65 << 20), "65.0 MB");
+  EXPECT_EQ(roundedUpSizeText((1 << 30) - 1), "1.0 GB");  // 1023.99999 MB
+  EXPECT_EQ(roundedUpSizeText(UINT64_MAX), "16.0 EB");    // 16 EB less one byte
 }
 
 // A run that fails part-way leaves no text, not even what a progress refresh showed, and no
