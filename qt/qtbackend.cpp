@@ -40,6 +40,8 @@ QtBackend::~QtBackend() {
 void QtBackend::showWindow(fw::Window& window) {
   QPointer<WindowView>& view = views_[&window];
   if (!view) view = new WindowView(window);
+  // A minimized window comes back as it was before, maximized or not.
+  view->setWindowState(view->windowState() & ~Qt::WindowMinimized);
   view->show();
   view->raise();
   view->activateWindow();

@@ -1,9 +1,10 @@
 // The program on the offscreen Qt platform as a person meets it. The main window: its size,
 // menus, tab order, lists and resizing; the Edit menu and the clipboard on a focused field; the
 // wheel; an error in a handler; File > Save and File > Open through their dialogs; File > Quit.
-// Go: a family from a form filled in with the mouse and keyboard, read back from the widgets;
-// clicks and keys that arrive while a run goes on, which wait for its end; the main window closed
-// in the middle of a run; and the progress shown while it runs.
+// Go: a family from a form filled in with the mouse and keyboard, read back from the widgets, and
+// its Static Attributes window brought back from minimized with Ctrl+T; clicks and keys that
+// arrive while a run goes on, which wait for its end; the main window closed in the middle of a
+// run; and the progress shown while it runs.
 //
 // Each test starts the program as main starts it, in a fresh home folder, with its main window
 // shown and active; the messages it gives are collected instead of waiting in modal boxes, and a
@@ -15,6 +16,7 @@
 #include <functional>
 
 #include "app.h"
+#include "form/staticattr.h"
 #include "form/window1.h"
 #include "framework/runtime.h"
 #include "qt/qtbackend.h"
@@ -316,7 +318,18 @@ class QtTest : public QObject {
     QVERIFY(count->isVisible() && count->sizeHint().width() <= count->width());
     QVERIFY(last->isVisible() && last->sizeHint().width() <= last->width());
 
-    // Go opened the Static Attributes window in front; the user goes back to the main window.
+    // Go opened the Static Attributes window in front. Minimized, it comes back with Ctrl+T as it
+    // was left, in front; then the user goes back to the main window.
+    auto* attributes = p.backend.viewOf(form::StaticAttr::Instance());
+    auto* package = attributes->findChild<QLineEdit*>("PackageEF");
+    QTest::keyClicks(package, "0805");
+    attributes->showMinimized();
+    p.view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(p.view));
+    QTest::keyClick(p.view, Qt::Key_T, Qt::ControlModifier);
+    QVERIFY(!attributes->isMinimized() && attributes->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(attributes));
+    QCOMPARE(package->text(), QString("0805"));
     p.view->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(p.view));
     p.type("ManufCB(1)", "Yageo");  // not in the list, so only leaving the box commits it
