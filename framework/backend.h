@@ -24,7 +24,8 @@ class Backend {
  public:
   virtual ~Backend() = default;
 
-  // Makes the window's view (the first time) and brings it to the front.
+  // Makes the window's view (the first time) and brings it to the front, restored when it was
+  // minimized.
   virtual void showWindow(Window& window) = 0;
   // Drops the window's view; the model window is about to go.
   virtual void closeWindow(Window& window) = 0;

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <algorithm>
+#include <filesystem>
 
 #include "framework/runtime.h"
 #include "qtfonts.h"
@@ -24,6 +25,24 @@ constexpr qint64 kCheckEvery = 1'000'000;
 // the count up) is noticed within that many passes.
 constexpr qint64 kMostCallsPerCheck = 64;
 
+// A path as the dialogs show it. The system names files by bytes that need not be UTF-8; Qt shows
+// such a name with replacement characters, and that text names another file, or none.
+QString shownPath(const std::filesystem::path& path) {
+  return QFile::decodeName(QByteArray::fromStdString(path.native()));
+}
+
+// The file a dialog answered, by the bytes of its path. The suggested name taken as the dialog
+// showed it is the suggested file's own name, even one that is not UTF-8.
+fw::FolderItem chosenFile(const QString& chosen, const std::string& suggestedName = {}) {
+  const QFileInfo file(chosen);
+  const std::filesystem::path folder = QFile::encodeName(file.path()).toStdString();
+  if (!suggestedName.empty() &&
+      file.fileName() == QFile::decodeName(QByteArray::fromStdString(suggestedName))) {
+    return fw::FolderItem(folder / suggestedName);
+  }
+  return fw::FolderItem(folder / QFile::encodeName(file.fileName()).toStdString());
+}
+
 }  // namespace
 
 QtBackend::QtBackend() { clock_.start(); }
@@ -40,6 +59,8 @@ QtBackend::~QtBackend() {
 void QtBackend::showWindow(fw::Window& window) {
   QPointer<WindowView>& view = views_[&window];
   if (!view) view = new WindowView(window);
+  // A minimized window comes back as it was before, maximized or not.
+  view->setWindowState(view->windowState() & ~Qt::WindowMinimized);
   view->show();
   view->raise();
   view->activateWindow();
@@ -134,34 +155,28 @@ void QtBackend::messageBox(const std::string& text) {
 }
 
 std::optional<fw::FolderItem> QtBackend::openDialog(const fw::FileDialogRequest& request) {
-  const QString folder = request.initialFolder
-                             ? QString::fromStdString(request.initialFolder->path().string())
-                             : QString();
+  const QString folder =
+      request.initialFolder ? shownPath(request.initialFolder->path()) : QString();
   const QString chosen = QFileDialog::getOpenFileName(dialogParent(), toQt(request.title), folder);
   clearUpperVectorState();
   if (chosen.isEmpty()) return std::nullopt;
-  return fw::FolderItem(chosen.toStdString());
+  return chosenFile(chosen);
 }
 
 std::optional<fw::FolderItem> QtBackend::saveDialog(const fw::FileDialogRequest& request) {
-  QString start = request.initialFolder
-                      ? QString::fromStdString(request.initialFolder->path().string())
-                      : QString();
-  if (!request.suggestedFileName.empty()) {
-    start = start.isEmpty() ? toQt(request.suggestedFileName)
-                            : start + "/" + toQt(request.suggestedFileName);
-  }
+  std::filesystem::path start = request.initialFolder ? request.initialFolder->path() : "";
+  if (!request.suggestedFileName.empty()) start /= request.suggestedFileName;
   const QString title = toQt(request.title.empty() ? request.promptText : request.title);
-  const QString chosen = QFileDialog::getSaveFileName(dialogParent(), title, start);
+  const QString chosen = QFileDialog::getSaveFileName(dialogParent(), title, shownPath(start));
   clearUpperVectorState();
   if (chosen.isEmpty()) return std::nullopt;
-  return fw::FolderItem(chosen.toStdString());
+  return chosenFile(chosen, request.suggestedFileName);
 }
 
 std::optional<fw::FolderItem> QtBackend::documentsFolder() const {
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (folder.isEmpty() || !QFileInfo(folder).isDir()) return std::nullopt;
-  return fw::FolderItem(folder.toStdString());
+  return fw::FolderItem(QFile::encodeName(folder).toStdString());
 }
 
 WindowView* QtBackend::viewOf(const fw::Window& window) const {

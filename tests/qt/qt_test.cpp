@@ -1,9 +1,10 @@
 // The program on the offscreen Qt platform as a person meets it. The main window: its size,
 // menus, tab order, lists and resizing; the Edit menu and the clipboard on a focused field; the
-// wheel; an error in a handler; File > Save and File > Open through their dialogs; File > Quit.
-// Go: a family from a form filled in with the mouse and keyboard, read back from the widgets;
-// clicks and keys that arrive while a run goes on, which wait for its end; the main window closed
-// in the middle of a run; and the progress shown while it runs.
+// wheel; an error in a handler; File > Save and File > Open through their dialogs, also for a
+// document whose name is not UTF-8; File > Quit. Go: a family from a form filled in with the mouse
+// and keyboard, read back from the widgets, and its Static Attributes window brought back from
+// minimized with Ctrl+T; clicks and keys that arrive while a run goes on, which wait for its end;
+// the main window closed in the middle of a run; and the progress shown while it runs.
 //
 // Each test starts the program as main starts it, in a fresh home folder, with its main window
 // shown and active; the messages it gives are collected instead of waiting in modal boxes, and a
@@ -15,11 +16,13 @@
 #include <functional>
 
 #include "app.h"
+#include "form/staticattr.h"
 #include "form/window1.h"
 #include "framework/runtime.h"
 #include "qt/qtbackend.h"
 #include "qt/windowview.h"
 #include "startup.h"
+#include "tempfolder.h"
 
 // The Qt backend with a test's code run at every yield of a long handler, before the backend's
 // own yield.
@@ -86,8 +89,8 @@ class QtProgram {
   }
 
   // Answers the next `count` modal dialogs as a person would: a file dialog gets `fileName`
-  // typed into its name field; a question (replace the file?) is answered Yes. The answering
-  // timer goes once all are answered.
+  // typed into its name field (none: it takes the name it suggests); a question (replace the file?)
+  // is answered Yes. The answering timer goes once all are answered.
   static QPointer<QTimer> answerDialogs(const QString& fileName, int count) {
     auto* timer = new QTimer(qApp);
     QObject::connect(timer, &QTimer::timeout, [timer, fileName, count]() mutable {
@@ -257,20 +260,30 @@ class QtTest : public QObject {
     QCOMPARE(p.window->ManufCB(1).Text(), std::string("Vishay"));
   }
 
-  // Saved over a file that is there (the dialog asks first), then opened after the form changed:
-  // the form comes back and the title names the file.
+  // A document named on the command line that is not UTF-8 is saved over when the user takes
+  // the name Save suggests in the folder it starts in, and no other file is written. Then saved
+  // over a file that is there (the dialog asks first) and opened after the form changed: the form
+  // comes back and the title names the file.
   void savedAndOpenedThroughTheDialogs() {
     QtProgram p;
-    p.window->ValueSuffixPU().setListIndex(1);
+    // Qt cannot name the document to remove it, so it lives in a folder of the test's own.
+    const testing_support::TempFolder folder;
+    const std::filesystem::path document = folder.path / "r\xE9sistors.txt";
+    testing_support::spill(document, "*_Param_A\t1\t1\t10\t20\tLP\tLS\n\n");
+    p.runtime.openDocument(fw::FolderItem(document));
     p.window->RefDesPreCB().setText("R");
     p.window->LibPreEF().setText("µ-");
     p.window->StopEF().setText("11");
     QTest::mouseClick(p.widget("PushButton1"), Qt::LeftButton);
-    // Saved where a file was opened before; the open dialog starts in the documents folder.
+    QtProgram::answerDialogs({}, 1);
+    p.action("FileSave")->trigger();
+    QVERIFY(testing_support::slurp(document).starts_with("*_Param_A\t1\t1\t10\t11\t\xB5-\t"));
+    QCOMPARE(std::distance(std::filesystem::directory_iterator(folder.path), {}), 1);
+
+    // Saved by its whole path; the open dialog starts in the documents folder.
     const QString file = p.home.filePath("Documents/family.txt");
-    quillex::App::Instance().fpath = fw::FolderItem(p.home.filePath("Documents").toStdString());
     QVERIFY(QFile(file).open(QIODevice::WriteOnly));
-    const QPointer<QTimer> answering = QtProgram::answerDialogs("family.txt", 2);
+    const QPointer<QTimer> answering = QtProgram::answerDialogs(file, 2);
     p.action("FileSave")->trigger();
     QVERIFY(QFileInfo(file).size() > 0);
     QTRY_VERIFY(answering.isNull());
@@ -316,7 +329,18 @@ class QtTest : public QObject {
     QVERIFY(count->isVisible() && count->sizeHint().width() <= count->width());
     QVERIFY(last->isVisible() && last->sizeHint().width() <= last->width());
 
-    // Go opened the Static Attributes window in front; the user goes back to the main window.
+    // Go opened the Static Attributes window in front. Minimized, it comes back with Ctrl+T as it
+    // was left, in front; then the user goes back to the main window.
+    auto* attributes = p.backend.viewOf(form::StaticAttr::Instance());
+    auto* package = attributes->findChild<QLineEdit*>("PackageEF");
+    QTest::keyClicks(package, "0805");
+    attributes->showMinimized();
+    p.view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(p.view));
+    QTest::keyClick(p.view, Qt::Key_T, Qt::ControlModifier);
+    QVERIFY(!attributes->isMinimized() && attributes->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(attributes));
+    QCOMPARE(package->text(), QString("0805"));
     p.view->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(p.view));
     p.type("ManufCB(1)", "Yageo");  // not in the list, so only leaving the box commits it
