@@ -1,6 +1,7 @@
 #include "generate/filecommands.h"
 
 #include <set>
+#include <utility>
 
 #include "framework/encoding.h"
 #include "framework/runtime.h"
@@ -33,9 +34,10 @@ std::string whyNotRead(const fw::FileContent& content) {
 // A file becomes the document (its folder, its name and the window's title) only once it was
 // read and found to hold a form, so that Save never suggests a file the user merely tried to open.
 void readInto(form::Window1& w, const fw::FolderItem& file) {
-  const fw::FileContent content = fw::ReadWholeFile(file, kMaxTextBytes);
+  fw::FileContent content = fw::ReadWholeFile(file, kMaxTextBytes);
+  // The bytes are handed over to become the text, so that a large file is not held twice.
   const std::optional<std::string> text =
-      content.bytes ? documentText(*content.bytes) : std::nullopt;
+      content.bytes ? documentText(std::move(*content.bytes)) : std::nullopt;
   if (!text) {
     const std::string why = whyNotRead(content);
     fw::MsgBox(why.empty() ? kNotATextFile : std::string(kNotATextFile) + "\n" + why);
@@ -72,13 +74,13 @@ std::string charactersWithoutMacRoman(std::string_view text) {
 
 }  // namespace
 
-std::optional<std::string> documentText(std::string_view bytes) {
-  if (bytes.find('\0') != std::string_view::npos) return std::nullopt;
+std::optional<std::string> documentText(std::string bytes) {
+  if (bytes.find('\0') != std::string::npos) return std::nullopt;
   // Editors on other systems may begin a UTF-8 text with a byte-order mark; it is no character
   // of the text, and left in place it would hide the first section line.
   constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-  if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
-  return fw::DecodeText(bytes);
+  if (bytes.starts_with(kByteOrderMark)) bytes.erase(0, kByteOrderMark.size());
+  return fw::DecodeText(std::move(bytes));
 }
 
 bool FileOpen_Action(form::Window1& w) {

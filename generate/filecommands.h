@@ -35,7 +35,8 @@ void OpenDocument(const fw::FolderItem& item);
 bool FileSave_Action(form::Window1& w);
 
 // What a file's bytes say as text, without a leading UTF-8 byte-order mark; nothing when they
-// are not text (they hold a NUL byte).
-std::optional<std::string> documentText(std::string_view bytes);
+// are not text (they hold a NUL byte). The bytes are taken over, so that decoding a large file
+// need not copy them.
+std::optional<std::string> documentText(std::string bytes);
 
 }  // namespace generate
