@@ -22,13 +22,28 @@ form::FormApplication& application() {
   throw fw::RuntimeException("The application object keeps no file state");
 }
 
-// Why a file gave no text, as the second line of the message; empty when the bytes were read
-// but are not text.
+// Why a file gave no text, said after its name; empty when the bytes were read but are not text.
 std::string whyNotRead(const fw::FileContent& content) {
   if (content.tooLarge) {
     return "It is larger than the " + sizeText(kMaxTextBytes) + " of the longest text Go writes.";
   }
   return content.error;
+}
+
+// The file's path in quotes, as UTF-8: a name whose bytes are not UTF-8 is shown as Mac Roman, the
+// encoding the program writes, so that a message is text whatever the names on the disk.
+std::string quotedPath(const fw::FolderItem& file) {
+  fw::Array<std::string> names = fw::SplitB(file.path().native(), "/");
+  for (int i = 0; i < names.size(); ++i) {
+    if (!fw::IsValidUtf8(names[i])) names[i] = fw::FromMacRoman(names[i]);
+  }
+  return "\"" + fw::Join(names, "/") + "\"";
+}
+
+// Refuses `file` with the message `what`, naming the file on the second line, followed by the
+// reason `why` when there is one.
+void refuse(const char* what, const fw::FolderItem& file, const std::string& why) {
+  fw::MsgBox(std::string(what) + "\n" + quotedPath(file) + (why.empty() ? "" : ": " + why));
 }
 
 // A file becomes the document (its folder, its name and the window's title) only once it was
@@ -39,12 +54,11 @@ void readInto(form::Window1& w, const fw::FolderItem& file) {
   const std::optional<std::string> text =
       content.bytes ? documentText(std::move(*content.bytes)) : std::nullopt;
   if (!text) {
-    const std::string why = whyNotRead(content);
-    fw::MsgBox(why.empty() ? kNotATextFile : std::string(kNotATextFile) + "\n" + why);
+    refuse(kNotATextFile, file, whyNotRead(content));
     return;
   }
   if (!HoldsSectionLine(*text)) {
-    fw::MsgBox(kHoldsNoForm);
+    refuse(kHoldsNoForm, file, "");
     return;
   }
   form::FormApplication& app = application();
