@@ -1,5 +1,7 @@
 #include "generate/filecommands.h"
 
+#include <utility>
+
 #include "framework/encoding.h"
 #include "framework/runtime.h"
 #include "framework/text.h"
@@ -19,8 +21,7 @@ form::FormApplication& application() {
   throw fw::RuntimeException("The application object keeps no file state");
 }
 
-// Why a file gave no text, as the second line of the message; empty when the bytes were read
-// but are not text.
+// Why a file gave no text, said after its name; empty when the bytes were read but are not text.
 std::string whyNotRead(const fw::FileContent& content) {
   if (content.tooLarge) {
     return "It is larger than the " + sizeText(kMaxTextBytes) + " of the longest text Go writes.";
@@ -28,19 +29,35 @@ std::string whyNotRead(const fw::FileContent& content) {
   return content.error;
 }
 
+// The file's path in quotes, as UTF-8: a name whose bytes are not UTF-8 is shown as Mac Roman, the
+// encoding the program writes, so that a message is text whatever the names on the disk.
+std::string quotedPath(const fw::FolderItem& file) {
+  fw::Array<std::string> names = fw::SplitB(file.path().native(), "/");
+  for (int i = 0; i < names.size(); ++i) {
+    if (!fw::IsValidUtf8(names[i])) names[i] = fw::FromMacRoman(names[i]);
+  }
+  return "\"" + fw::Join(names, "/") + "\"";
+}
+
+// Refuses `file` with the message `what`, naming the file on the second line, followed by the
+// reason `why` when there is one.
+void refuse(const char* what, const fw::FolderItem& file, const std::string& why) {
+  fw::MsgBox(std::string(what) + "\n" + quotedPath(file) + (why.empty() ? "" : ": " + why));
+}
+
 // A file becomes the document (its folder, its name and the window's title) only once it was
 // read and found to hold a form, so that Save never suggests a file the user merely tried to open.
 void readInto(form::Window1& w, const fw::FolderItem& file) {
-  const fw::FileContent content = fw::ReadWholeFile(file, kMaxTextBytes);
+  fw::FileContent content = fw::ReadWholeFile(file, kMaxTextBytes);
+  // The bytes are handed over to become the text, so that a large file is not held twice.
   const std::optional<std::string> text =
-      content.bytes ? documentText(*content.bytes) : std::nullopt;
+      content.bytes ? documentText(std::move(*content.bytes)) : std::nullopt;
   if (!text) {
-    const std::string why = whyNotRead(content);
-    fw::MsgBox(why.empty() ? kNotATextFile : std::string(kNotATextFile) + "\n" + why);
+    refuse(kNotATextFile, file, whyNotRead(content));
     return;
   }
   if (!HoldsSectionLine(*text)) {
-    fw::MsgBox(kHoldsNoForm);
+    refuse(kHoldsNoForm, file, "");
     return;
   }
   form::FormApplication& app = application();
@@ -63,13 +80,13 @@ std::string charactersWithoutMacRoman(std::string_view text) {
 
 }  // namespace
 
-std::optional<std::string> documentText(std::string_view bytes) {
-  if (bytes.find('\0') != std::string_view::npos) return std::nullopt;
+std::optional<std::string> documentText(std::string bytes) {
+  if (bytes.find('\0') != std::string::npos) return std::nullopt;
   // Editors on other systems may begin a UTF-8 text with a byte-order mark; it is no character
   // of the text, and left in place it would hide the first section line.
   constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-  if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
-  return fw::DecodeText(std::string(bytes));
+  if (bytes.starts_with(kByteOrderMark)) bytes.erase(0, kByteOrderMark.size());
+  return fw::DecodeText(std::move(bytes));
 }
 
 bool FileOpen_Action(form::Window1& w) {

@@ -22,8 +22,8 @@ inline constexpr const char* kHoldsNoForm = "The selected file holds no Quillex 
 
 // File > Open: asks for a file (starting in the user's documents folder) and reads it into the
 // form of `w`. A file that cannot be read as text, or holds no section line, is refused with a
-// message and leaves the form, the window's title and the file state as they were. False when
-// the user cancelled the dialog, else true.
+// message that names it, and leaves the form, the window's title and the file state as they were.
+// False when the user cancelled the dialog, else true.
 bool FileOpen_Action(form::Window1& w);
 
 // A document handed to the application: read into the main window, a fresh one when none is
@@ -36,7 +36,8 @@ void OpenDocument(const fw::FolderItem& item);
 bool FileSave_Action(form::Window1& w);
 
 // What a file's bytes say as text, without a leading UTF-8 byte-order mark; nothing when they
-// are not text (they hold a NUL byte).
-std::optional<std::string> documentText(std::string_view bytes);
+// are not text (they hold a NUL byte). The bytes are taken over, so that decoding a large file
+// need not copy them.
+std::optional<std::string> documentText(std::string bytes);
 
 }  // namespace generate

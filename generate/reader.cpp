@@ -1,11 +1,13 @@
 #include "generate/reader.h"
 
+#include <algorithm>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "form/staticattr.h"
 #include "framework/numbers.h"
 #include "framework/runtime.h"
-#include "framework/text.h"
 #include "generate/attributetext.h"
 
 namespace generate {
@@ -31,11 +33,12 @@ std::optional<std::string_view> lineEndOf(std::string_view text) {
   return std::nullopt;
 }
 
-void setFromField(fw::Control& control, const std::string& field) {
+// A field's text becomes a std::string only here, when it is set into its control.
+void setFromField(fw::Control& control, std::string_view field) {
   if (auto* edit = dynamic_cast<fw::EditField*>(&control)) {
-    edit->setText(field);
+    edit->setText(std::string(field));
   } else if (auto* combo = dynamic_cast<fw::ComboBox*>(&control)) {
-    combo->setText(field);
+    combo->setText(std::string(field));
   } else if (auto* popup = dynamic_cast<fw::PopupMenu*>(&control)) {
     popup->setListIndex(fw::ToInt32(fw::Val(field)));
   } else if (auto* box = dynamic_cast<fw::CheckBox*>(&control)) {
@@ -43,16 +46,44 @@ void setFromField(fw::Control& control, const std::string& field) {
   }
 }
 
+// The most fields a section line has, its marker included.
+size_t mostFields() {
+  static const size_t most = [] {
+    size_t fields = 0;
+    for (const SectionLayout& section : sectionLayouts()) {
+      fields = std::max(fields, section.fields.size() + 1);
+    }
+    return fields;
+  }();
+  return most;
+}
+
+// The first mostFields() fields of a line, or all of them when it has fewer, as views into it.
+// No section reads a field past its layout, so a line with more fields than that passes for one
+// of its section's full field count as it is, and the rest of a long line is never cut up.
+std::vector<std::string_view> leadingFields(std::string_view line) {
+  std::vector<std::string_view> fields;
+  size_t from = 0;
+  for (size_t tab = line.find('\t');
+       tab != std::string_view::npos && fields.size() + 1 < mostFields();
+       tab = line.find('\t', from)) {
+    fields.push_back(line.substr(from, tab - from));
+    from = tab + 1;
+  }
+  fields.push_back(line.substr(from, line.find('\t', from) - from));
+  return fields;
+}
+
 void applySection(form::Window1& w, const SectionLayout& section,
-                  const fw::Array<std::string>& fields) {
-  const size_t count = static_cast<size_t>(fields.size());
+                  const std::vector<std::string_view>& fields) {
+  const size_t count = fields.size();
   const bool full = count >= section.fields.size() + 1;
   const bool firstSource = section.marker == "*_Source_1";
   for (size_t i = 0; i < section.fields.size() && i + 1 < count; ++i) {
     const SectionField& field = section.fields[i];
     if (field.source == FieldSource::Literal) continue;
     if (i >= kAlwaysReadFields && !full) break;
-    const std::string& value = fields[static_cast<int>(i + 1)];
+    const std::string_view value = fields[i + 1];
     if (firstSource && i >= kAlwaysReadFields && value == kFiller) continue;
     // Each control is set through its window's accessor, and its handler runs before the next
     // field is applied: a test series chosen first is overridden by the file's own unit, Start
@@ -65,15 +96,15 @@ void applySection(form::Window1& w, const SectionLayout& section,
 }
 
 // The section whose marker stands in field 0 of a line, when the line is long enough to be one.
-const SectionLayout* sectionOf(const fw::Array<std::string>& fields) {
-  if (fields.size() < static_cast<int>(kShortestSectionLine)) return nullptr;
+const SectionLayout* sectionOf(const std::vector<std::string_view>& fields) {
+  if (fields.size() < kShortestSectionLine) return nullptr;
   for (const SectionLayout& section : sectionLayouts()) {
     if (fields[0] == section.marker) return &section;
   }
   return nullptr;
 }
 
-// Hands the fields of each examined line of `text` to `visit`, in order. False, visiting
+// Hands the leading fields of each examined line of `text` to `visit`, in order. False, visiting
 // nothing, when no line end cuts the text into 3 pieces.
 template <typename Visit>
 bool visitExaminedLines(std::string_view text, Visit visit) {
@@ -85,10 +116,10 @@ bool visitExaminedLines(std::string_view text, Visit visit) {
     const std::string_view piece =
         text.substr(from, at == std::string_view::npos ? std::string_view::npos : at - from);
     from = at == std::string_view::npos ? at : at + end->size();
-    const fw::Array<std::string> fields = fw::SplitB(piece, fw::ChrB(9));
+    const std::vector<std::string_view> fields = leadingFields(piece);
     visit(fields);
     // A line that is not a section line (the first device line) ends the scan.
-    if (fields.size() > 0 && !fields[0].starts_with("*_")) break;
+    if (!fields[0].starts_with("*_")) break;
   }
   return true;
 }
@@ -96,7 +127,7 @@ bool visitExaminedLines(std::string_view text, Visit visit) {
 }  // namespace
 
 std::int32_t ParseFileText(form::Window1& w, std::string_view text) {
-  const bool cut = visitExaminedLines(text, [&](const fw::Array<std::string>& fields) {
+  const bool cut = visitExaminedLines(text, [&](const std::vector<std::string_view>& fields) {
     if (const SectionLayout* section = sectionOf(fields)) applySection(w, *section, fields);
     fw::Yield();
   });
@@ -105,7 +136,7 @@ std::int32_t ParseFileText(form::Window1& w, std::string_view text) {
 
 bool HoldsSectionLine(std::string_view text) {
   bool found = false;
-  visitExaminedLines(text, [&](const fw::Array<std::string>& fields) {
+  visitExaminedLines(text, [&](const std::vector<std::string_view>& fields) {
     found = found || sectionOf(fields) != nullptr;
   });
   return found;

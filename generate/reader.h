@@ -17,7 +17,8 @@ namespace generate {
 // when that gives fewer than 3 pieces, at LF, or else at CR; at most its first 11 lines are
 // examined, and the scan ends after the first line whose first field does not begin with "*_"
 // (an empty line ends it too). The nine markers may come in any order; a later line with the
-// same marker wins. Returns -1, changing nothing, when no line end gives 3 pieces; else 0.
+// same marker wins. Returns -1, changing nothing, when no line end gives 3 pieces; else 0. The
+// fields are read out of `text` as the controls are set, so it must not be a text the form holds.
 std::int32_t ParseFileText(form::Window1& w, std::string_view text);
 
 // Whether ParseFileText would find at least one section line in `text`: whether the text holds a

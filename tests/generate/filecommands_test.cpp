@@ -409,30 +409,36 @@ TEST_F(FileCommands, SaveCases) {
 }
 
 // Every open case: a file that becomes the document (its name in the title and the file state,
-// its form restored), and files that are refused with a message, leaving the form, the title and
-// the file state as they were.
+// its form restored), and files that are refused with a message naming the file, leaving the
+// form, the title and the file state as they were. A file is chosen in the dialog of File > Open,
+// or handed to the application as a file named on the command line is.
 TEST_F(FileCommands, OpenCases) {
   const std::string formText =
       "*_Param_A\t1\t1\t10\t20\tLP\tLS\tFalse\t\t 1%\tR\tFormat 1.02\t1\n\n\n";
   std::string binary;
   for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 37 + 128) % 256 | 0x80);
-  const std::string notText = "The selected file is not a text file.";
-  const std::string noForm = "The selected file holds no Quillex form.";
+  // "{}" stands for the folder that holds the files.
+  const std::string notText = "The selected file is not a text file.\n\"{}/";
+  const std::string noForm = "The selected file holds no Quillex form.\n\"{}/";
   struct Row {
     std::string name;
     std::string bytes;
     std::string message;  // empty: the file becomes the document
+    bool handed = false;  // handed to the application rather than chosen in the dialog
   };
   const std::vector<Row> rows = {
       {"bom.txt", "\xEF\xBB\xBF" + formText, ""},
       {"R\xE9sistance.txt", formText, ""},  // a name that is not UTF-8
-      {"notes.txt", "Shopping\nmilk\nbread\n", noForm},
-      {"two-lines.txt", "*_Param_A\t1\t2\t3\t4\t5\t6\n*_Area_A", noForm},
-      {"binary.bin", binary, noForm},
-      {"nul.bin", std::string("*_Param_A\t1\t2\t3\t4\t5\t6\t7\0\n\n\n", 27), notText},
-      {"folder", "", notText + "\nIs a directory"},
-      {"missing.txt", "", notText + "\nNo such file or directory"},
-      {"huge.txt", "", notText + "\nIt is larger than the 64 MB of the longest text Go writes."},
+      {"notes.txt", "Shopping\nmilk\nbread\n", noForm + "notes.txt\""},
+      {"two-lines.txt", "*_Param_A\t1\t2\t3\t4\t5\t6\n*_Area_A", noForm + "two-lines.txt\""},
+      {"binary.bin", binary, noForm + "binary.bin\""},
+      {"nul.bin", std::string("*_Param_A\t1\t2\t3\t4\t5\t6\t7\0\n\n\n", 27), notText + "nul.bin\""},
+      {"folder", "", notText + "folder\": Is a directory"},
+      {"missing.txt", "", notText + "missing.txt\": No such file or directory"},
+      {"huge.txt", "",
+       notText + "huge.txt\": It is larger than the 64 MB of the longest text Go writes."},
+      // A name that is not UTF-8 is shown as Mac Roman, where the byte E9 is "È".
+      {"missing-\xE9.txt", "", notText + "missing-È.txt\": No such file or directory", true},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -443,15 +449,19 @@ TEST_F(FileCommands, OpenCases) {
     } else if (row.name == "huge.txt") {
       write(file, formText);
       fs::resize_file(file, generate::kMaxTextBytes + 1);  // sparse: nothing more is written
-    } else if (row.name != "missing.txt") {
+    } else if (!row.name.starts_with("missing")) {
       write(file, row.bytes);
     }
     const auto before = form();
     const std::string title = w().Title();
     const std::string name = app().FileName;
     const std::optional<fw::FolderItem> path = app().fpath;
-    backend.dialogAnswers.push_back(fw::FolderItem(file));
-    EXPECT_TRUE(FileOpen_Action(w()));
+    if (row.handed) {
+      generate::OpenDocument(fw::FolderItem(file));
+    } else {
+      backend.dialogAnswers.push_back(fw::FolderItem(file));
+      EXPECT_TRUE(FileOpen_Action(w()));
+    }
     if (row.message.empty()) {
       EXPECT_EQ(backend.messages, std::vector<std::string>{});
       EXPECT_EQ(w().StopEF().Text(), "20");
@@ -461,7 +471,9 @@ TEST_F(FileCommands, OpenCases) {
       EXPECT_EQ(app().fpath, fw::FolderItem(folder));
       w().StopEF().setText("30");
     } else {
-      EXPECT_EQ(backend.messages, std::vector<std::string>{row.message});
+      std::string message = row.message;
+      message.replace(message.find("{}"), 2, folder.string());
+      EXPECT_EQ(backend.messages, std::vector<std::string>{message});
       EXPECT_EQ(form(), before);
       EXPECT_EQ(w().Title(), title);
       EXPECT_EQ(app().FileName, name);
