@@ -50,7 +50,9 @@ void WindowView::buildControls() {
     const fw::ControlSpec& props = control->initial();
     widget->setObjectName(objectNameOf(*control));
     widget->setGeometry(props.Left, props.Top, props.Width, props.Height);
-    widget->setFont(fontFor(props));
+    // Only a font that differs from the one the control has is set: setting a font makes a
+    // pop-up menu build its list at once, and gives every control a font of its own.
+    if (const QFont font = fontFor(props); font != widget->font()) widget->setFont(font);
     if (!props.HelpTag.empty()) widget->setToolTip(toQt(props.HelpTag));
     widget->setEnabled(control->Enabled());
     widget->setVisible(control->Visible());
