@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -126,7 +127,13 @@ QWidget* WindowView::makeWidget(fw::Control& control) {
     case fw::ControlKind::ComboBox: {
       auto& box = static_cast<fw::ComboBox&>(control);
       auto* combo = makeComboBox();
-      combo->setEditable(true);
+      // Editable through a line edit of its own, as setEditable(true) would make it, but
+      // without setEditable's building of the list, which the box builds once it is opened.
+      auto* line = new QLineEdit(combo);
+      line->setPalette(combo->palette());
+      // A line edit without a completer would get one over the list, only to lose it below.
+      line->setCompleter(new QCompleter(line));
+      combo->setLineEdit(line);
       combo->setInsertPolicy(QComboBox::NoInsert);
       combo->setCompleter(nullptr);  // no completion while typing
       for (int row = 0; row < box.ListCount(); ++row) combo->addItem(toQt(box.List(row)));
