@@ -42,6 +42,14 @@ QString objectNameOf(const fw::Control& control) {
   return name;
 }
 
+// The rows of a list, given to the box in one go.
+void addRows(QComboBox* combo, const fw::ListControl& list) {
+  QStringList rows;
+  rows.reserve(list.ListCount());
+  for (int row = 0; row < list.ListCount(); ++row) rows << toQt(list.List(row));
+  combo->addItems(rows);
+}
+
 }  // namespace
 
 void WindowView::buildControls() {
@@ -56,7 +64,8 @@ void WindowView::buildControls() {
     if (const QFont font = fontFor(props); font != widget->font()) widget->setFont(font);
     if (!props.HelpTag.empty()) widget->setToolTip(toQt(props.HelpTag));
     widget->setEnabled(control->Enabled());
-    widget->setVisible(control->Visible());
+    // A child shows with its window unless it is hidden.
+    if (!control->Visible()) widget->hide();
     widgets_[control.get()] = widget;
     // The creation order is the tab order.
     if (widget->focusPolicy() != Qt::NoFocus) {
@@ -117,7 +126,7 @@ QWidget* WindowView::makeWidget(fw::Control& control) {
     case fw::ControlKind::PopupMenu: {
       auto& popup = static_cast<fw::PopupMenu&>(control);
       auto* combo = makeComboBox();
-      for (int row = 0; row < popup.ListCount(); ++row) combo->addItem(toQt(popup.List(row)));
+      addRows(combo, popup);
       combo->setCurrentIndex(popup.ListIndex());
       connect(combo, &QComboBox::activated, this, [this, &popup](int row) {
         if (model_ != nullptr) guard([&] { popup.userChoose(row); });
@@ -136,7 +145,7 @@ QWidget* WindowView::makeWidget(fw::Control& control) {
       combo->setLineEdit(line);
       combo->setInsertPolicy(QComboBox::NoInsert);
       combo->setCompleter(nullptr);  // no completion while typing
-      for (int row = 0; row < box.ListCount(); ++row) combo->addItem(toQt(box.List(row)));
+      addRows(combo, box);
       combo->setCurrentIndex(box.ListIndex());
       combo->setEditText(toQt(box.Text()));
       connect(combo, &QComboBox::activated, this, [this, &box](int row) {
