@@ -19,9 +19,11 @@ QFont fontFor(const fw::ControlSpec& props) {
   // Sizes are typographic points of 1/72 inch laid out on a 72-dpi grid, so a point is one
   // pixel of the window's coordinates; at Qt's 96 dpi a point size would outgrow its control.
   if (props.TextSize > 0) font.setPixelSize(props.TextSize);
-  font.setBold(props.Bold);
-  font.setItalic(props.Italic);
-  font.setUnderline(props.Underline);
+  // Only a change makes the font a copy of its own, so a control in the application's font
+  // costs no more than a look at it.
+  if (font.bold() != props.Bold) font.setBold(props.Bold);
+  if (font.italic() != props.Italic) font.setItalic(props.Italic);
+  if (font.underline() != props.Underline) font.setUnderline(props.Underline);
   return font;
 }
 

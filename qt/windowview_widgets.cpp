@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,6 +42,14 @@ QString objectNameOf(const fw::Control& control) {
   return name;
 }
 
+// The rows of a list, given to the box in one go.
+void addRows(QComboBox* combo, const fw::ListControl& list) {
+  QStringList rows;
+  rows.reserve(list.ListCount());
+  for (int row = 0; row < list.ListCount(); ++row) rows << toQt(list.List(row));
+  combo->addItems(rows);
+}
+
 }  // namespace
 
 void WindowView::buildControls() {
@@ -50,10 +59,13 @@ void WindowView::buildControls() {
     const fw::ControlSpec& props = control->initial();
     widget->setObjectName(objectNameOf(*control));
     widget->setGeometry(props.Left, props.Top, props.Width, props.Height);
-    widget->setFont(fontFor(props));
+    // Only a font that differs from the one the control has is set: setting a font makes a
+    // pop-up menu build its list at once, and gives every control a font of its own.
+    if (const QFont font = fontFor(props); font != widget->font()) widget->setFont(font);
     if (!props.HelpTag.empty()) widget->setToolTip(toQt(props.HelpTag));
     widget->setEnabled(control->Enabled());
-    widget->setVisible(control->Visible());
+    // A child shows with its window unless it is hidden.
+    if (!control->Visible()) widget->hide();
     widgets_[control.get()] = widget;
     // The creation order is the tab order.
     if (widget->focusPolicy() != Qt::NoFocus) {
@@ -114,7 +126,7 @@ QWidget* WindowView::makeWidget(fw::Control& control) {
     case fw::ControlKind::PopupMenu: {
       auto& popup = static_cast<fw::PopupMenu&>(control);
       auto* combo = makeComboBox();
-      for (int row = 0; row < popup.ListCount(); ++row) combo->addItem(toQt(popup.List(row)));
+      addRows(combo, popup);
       combo->setCurrentIndex(popup.ListIndex());
       connect(combo, &QComboBox::activated, this, [this, &popup](int row) {
         if (model_ != nullptr) guard([&] { popup.userChoose(row); });
@@ -124,10 +136,16 @@ QWidget* WindowView::makeWidget(fw::Control& control) {
     case fw::ControlKind::ComboBox: {
       auto& box = static_cast<fw::ComboBox&>(control);
       auto* combo = makeComboBox();
-      combo->setEditable(true);
+      // Editable through a line edit of its own, as setEditable(true) would make it, but
+      // without setEditable's building of the list, which the box builds once it is opened.
+      auto* line = new QLineEdit(combo);
+      line->setPalette(combo->palette());
+      // A line edit without a completer would get one over the list, only to lose it below.
+      line->setCompleter(new QCompleter(line));
+      combo->setLineEdit(line);
       combo->setInsertPolicy(QComboBox::NoInsert);
       combo->setCompleter(nullptr);  // no completion while typing
-      for (int row = 0; row < box.ListCount(); ++row) combo->addItem(toQt(box.List(row)));
+      addRows(combo, box);
       combo->setCurrentIndex(box.ListIndex());
       combo->setEditText(toQt(box.Text()));
       connect(combo, &QComboBox::activated, this, [this, &box](int row) {

@@ -12,7 +12,7 @@ if [ "${#sources[@]}" -gt 0 ]; then
     echo "tabs or trailing blanks above"
     status=1
   fi
-  if grep -n -E '#include <Q' $(printf '%s\n' "${sources[@]}" | grep -v -E '^(qt/|app/main\.cpp|tests/qt/|bench/[a-z_]*qt_bench\.cpp)'); then
+  if grep -n -E '#include <Q' $(printf '%s\n' "${sources[@]}" | grep -v -E '^(qt/|app/main\.cpp|tests/qt/|bench/[a-z_]*qt_bench\.(cpp|h))'); then
     echo "Qt is used outside the Qt backend above"
     status=1
   fi
