@@ -48,7 +48,7 @@ TEST_P(GoldenText, GoWritesTheExpectedText) {
   go();
   const std::string want = slurp(fileOf(GetParam(), ".txt"));
   ASSERT_FALSE(want.empty());
-  gotest::expectSameText(output(), want);
+  EXPECT_EQ(output(), want);
 }
 
 class Reader : public GoTest, public ::testing::WithParamInterface<std::string> {};

@@ -91,7 +91,7 @@ void FileCommands::expectRoundTrip(const std::string& name) {
     }
   }
   forceGo();
-  gotest::expectSameText(output(), text);
+  EXPECT_EQ(output(), text);
   EXPECT_EQ(w().Title(), name + ".txt");
   fs::remove(file);
 }

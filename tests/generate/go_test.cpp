@@ -31,24 +31,25 @@ std::string column(const std::string& text, size_t n) {
 // One column of the device lines of a short run, by the option that writes it, or what a status
 // label shows after it: the rows of tests/data/go/columns.tsv ("go" among the settings presses
 // Go there).
-TEST_F(GoTest, ColumnsByTheirOptions) {
-  for (const auto& row : tables::rowsOf("go/columns.tsv")) {
-    ASSERT_GE(row.size(), 4u);
-    SCOPED_TRACE(row[0]);
-    w().Close();
-    for (const auto& setting : tables::split(row[1], ';')) setting == "go" ? go() : set(setting);
-    forceGo();
-    std::string want = row[3];
-    for (size_t i = 4; i < row.size(); ++i) want += "\t" + row[i];
-    if (row[2] == "0") {
-      EXPECT_EQ(deviceLinesOf(output()).at(0), want);
-    } else if (std::isdigit(static_cast<unsigned char>(row[2][0]))) {
-      EXPECT_EQ(column(output(), std::stoul(row[2])), want);
-    } else {
-      EXPECT_EQ(w().get<fw::StaticText>(row[2]).Text(), want);
-    }
+class Columns : public GoTest, public ::testing::WithParamInterface<tables::Row> {};
+
+TEST_P(Columns, HoldWhatTheOptionsWrite) {
+  const tables::Row& row = GetParam();
+  for (const auto& setting : tables::split(row[1], ';')) setting == "go" ? go() : set(setting);
+  forceGo();
+  std::string want = row[3];
+  for (size_t i = 4; i < row.cells.size(); ++i) want += "\t" + row[i];
+  if (row[2] == "0") {
+    EXPECT_EQ(deviceLinesOf(output()).at(0), want);
+  } else if (std::isdigit(static_cast<unsigned char>(row[2][0]))) {
+    EXPECT_EQ(column(output(), std::stoul(row[2])), want);
+  } else {
+    EXPECT_EQ(w().get<fw::StaticText>(row[2]).Text(), want);
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, Columns, ::testing::ValuesIn(tables::rowsOf("go/columns.tsv")),
+                         tables::nameOf);
 
 // Refreshes come after the 3rd device, then at gaps of 24, 28, 33, 39 devices (each the
 // previous times 1.2, fraction dropped), and show the last value.
@@ -152,7 +153,7 @@ TEST_F(GoTest, NothingHappensInsideARun) {
     EXPECT_EQ(output(), before);
   };
   go();
-  gotest::expectSameText(output(), alone);
+  EXPECT_EQ(output(), alone);
 }
 
 }  // namespace

@@ -44,12 +44,3 @@ class GoTest : public ::testing::Test {
   fw::HeadlessBackend backend;
   fw::Runtime runtime{backend};
 };
-
-namespace gotest {
-
-// Expects `got` to equal `want`; GoogleTest shows the lines where two texts differ.
-inline void expectSameText(const std::string& got, const std::string& want) {
-  EXPECT_EQ(got, want);
-}
-
-}  // namespace gotest

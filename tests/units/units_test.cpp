@@ -37,7 +37,8 @@ using tables::rowsOf;
 std::map<int, std::vector<int>> standardSeries() {
   std::map<int, std::vector<int>> series;
   for (const auto& row : rowsOf("units/eseries.tsv")) {
-    for (size_t i = 1; i < row.size(); ++i) series[std::stoi(row[0])].push_back(std::stoi(row[i]));
+    for (size_t i = 1; i < row.cells.size(); ++i)
+      series[std::stoi(row[0])].push_back(std::stoi(row[i]));
   }
   return series;
 }
@@ -81,15 +82,17 @@ TEST(Evalue, YieldsAfterEveryStepOfItsWalkThatGoesOn) {
 }
 
 // The rows of evalue.tsv: value, values per decade, snap mode, expected result.
-TEST(Evalue, GivesTheResultsWorkedOutByHand) {
-  for (const auto& row : rowsOf("units/evalue.tsv")) {
-    ASSERT_EQ(row.size(), 4u);
-    const double expected = std::strtod(row[3].c_str(), nullptr);
-    EXPECT_NEAR(Evalue(std::strtod(row[0].c_str(), nullptr), std::stoi(row[1]), std::stoi(row[2])),
-                expected, std::abs(expected) * 1e-12)
-        << row[0] << " " << row[1] << " " << row[2];
-  }
+class EvalueRow : public ::testing::TestWithParam<tables::Row> {};
+
+TEST_P(EvalueRow, GivesTheResultWorkedOutByHand) {
+  const tables::Row& row = GetParam();
+  const double expected = std::strtod(row[3].c_str(), nullptr);
+  EXPECT_NEAR(Evalue(std::strtod(row[0].c_str(), nullptr), std::stoi(row[1]), std::stoi(row[2])),
+              expected, std::abs(expected) * 1e-12);
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, EvalueRow, ::testing::ValuesIn(rowsOf("units/evalue.tsv", 4, 3)),
+                         tables::nameOf);
 
 // Values no caller passes, at the ends of the double range and beyond it, in every series and
 // mode and with counts and modes of none: a result code, 0 or a value, never a crash (the
@@ -146,17 +149,22 @@ const std::map<std::string, Formatter>& formatters() {
 }
 
 // Every row of codes.tsv: formatter, value, digit count, unit choices, expected text.
-TEST(Formatters, WriteTheTextsWorkedOutByHand) {
-  for (const auto& row : rowsOf("units/codes.tsv")) {
-    ASSERT_EQ(row.size(), 5u) << row[0];
-    std::vector<int> choices;
-    std::istringstream in(row[3]);
-    for (int choice; in >> choice;) choices.push_back(choice);
-    const std::string got = formatters().at(row[0])(
-        std::strtod(row[1].c_str(), nullptr), std::atoi(row[2].c_str()), tablesAfter(choices));
-    EXPECT_EQ(got, row[4] == "(empty)" ? "" : row[4]) << row[0] << " " << row[1] << " " << row[2];
-  }
+class Codes : public ::testing::TestWithParam<tables::Row> {};
+
+TEST_P(Codes, WritesTheTextWorkedOutByHand) {
+  const tables::Row& row = GetParam();
+  const auto format = formatters().find(row[0]);
+  ASSERT_NE(format, formatters().end()) << "no formatter " << row[0];
+  std::vector<int> choices;
+  std::istringstream in(row[3]);
+  for (int choice; in >> choice;) choices.push_back(choice);
+  const std::string got = format->second(std::strtod(row[1].c_str(), nullptr),
+                                         std::atoi(row[2].c_str()), tablesAfter(choices));
+  EXPECT_EQ(got, row[4] == "(empty)" ? "" : row[4]);
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, Codes, ::testing::ValuesIn(rowsOf("units/codes.tsv", 5, 4)),
+                         tables::nameOf);
 
 // The EIA-96 code of every E96 value of each of its eight decades: the value's place in the
 // series (01 to 96), then the letter of the decade.
@@ -234,8 +242,6 @@ TEST(Ranges, LargestValueIsTheLastValueThatFormats) {
     for (const auto& [formatter, name] : kFormatters) {
       const auto format = [&](double v) { return formatters().at(name)(v, 3, t); };
       const double largest = largestValue(t, formatter);
-      const double edge = std::pow(10.0, largestDecade(t, formatter) + 1) / 1.0004;
-      EXPECT_NEAR(largest, edge, edge * 1e-14) << name << " after row " << rows.back();
       EXPECT_FALSE(format(largest).empty()) << name << " after row " << rows.back();
       EXPECT_THROW(format(std::nextafter(largest, INFINITY)), fw::OutOfBoundsException) << name;
     }
