@@ -3,7 +3,8 @@
 // (<name>.txt). In tests/data/read: an input file (<name>.txt, decoded as File > Open decodes it)
 // and what the form holds after reading it (<name>.expect: "result=" the reader's result, then
 // "Name=value" or "Name(i)=value" per control, "StaticAttr." before a control of the Static
-// Attributes window; controls the expectations leave out are not checked).
+// Attributes window; controls the expectations leave out are not checked; "go=" then presses Go,
+// which must write the text's section lines back as they stand).
 
 #include <algorithm>
 #include <filesystem>
@@ -62,6 +63,9 @@ TEST_P(Reader, RestoresTheFormTheTextRecords) {
     const std::string value = line.substr(equals + 1);
     if (name == "result") {
       EXPECT_EQ(std::to_string(result), value);
+    } else if (name == "go") {  // Go then writes the text's section lines back as they stand
+      forceGo();
+      EXPECT_EQ(sectionLinesOf(output()), sectionLinesOf(text));
     } else {
       EXPECT_EQ(generate::fieldText(formsteps::controlOf(w(), name)), value) << line;
     }
