@@ -61,9 +61,21 @@ struct Row {
 
 inline void PrintTo(const Row& row, std::ostream* out) { *out << row.name; }
 
-// The rows of tests/data/`table`, each of `columns` cells (any number for 0). A row is named after
-// its first `named` cells, letters and digits kept and every other run of characters one "_";
-// a name that an earlier row has already gets its row's number.
+// `text` as a test name: its letters and digits, every other run of characters one "_".
+inline std::string testName(const std::string& text) {
+  std::string name;
+  for (const char c : text + " ") {
+    if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) {
+      name += c;
+    } else if (!name.empty() && !name.ends_with('_')) {
+      name += '_';
+    }
+  }
+  return name.substr(0, name.size() - 1);
+}
+
+// The rows of tests/data/`table`, each of `columns` cells (any number for 0), named after their
+// first `named` cells; a name that an earlier row has already gets its row's number.
 inline std::vector<Row> rowsOf(const std::string& table, size_t columns = 0, size_t named = 1) {
   std::vector<Row> rows;
   std::map<std::string, int> taken;
@@ -73,21 +85,10 @@ inline std::vector<Row> rowsOf(const std::string& table, size_t columns = 0, siz
       EXPECT_EQ(row.cells.size(), columns) << line;
       row.cells.resize(columns);
     }
-    for (size_t i = 0; i < named && i < row.cells.size(); ++i) {
-      for (const char c : row.cells[i] + " ") {
-        const bool kept =
-            (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-        if (kept) {
-          row.name += c;
-        } else if (!row.name.empty() && !row.name.ends_with('_')) {
-          row.name += '_';
-        }
-      }
-    }
-    while (row.name.ends_with('_')) row.name.pop_back();
+    for (size_t i = 0; i < named && i < row.cells.size(); ++i) row.name += row.cells[i] + " ";
+    row.name = testName(row.name);
     if (row.name.empty() || taken[row.name]++ > 0)
       row.name += "_" + std::to_string(rows.size() + 1);
-    taken[row.name]++;
     rows.push_back(std::move(row));
   }
   return rows;

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "form/creationorder.h"
 #include "form/menubar1.h"
 #include "form/staticattr.h"
 #include "form/window1.h"
@@ -38,16 +37,6 @@ std::string shownText(const fw::Control& c) {
   if (auto* popup = dynamic_cast<const fw::PopupMenu*>(&c)) return popup->Text();
   if (auto* button = dynamic_cast<const fw::PushButton*>(&c)) return button->Caption();
   return "(not a field, label, pop-up or push button)";
-}
-
-// How many of the control's events have a handler.
-int bindingsOf(const fw::Control& c) {
-  int bound = 0;
-  for (fw::Event e : {fw::Event::Open, fw::Event::TextChange, fw::Event::Change,
-                      fw::Event::TextChanged, fw::Event::Action}) {
-    bound += c.isBound(e);
-  }
-  return bound;
 }
 
 // Every control lies inside the window's `width` x `height` content, and no two overlap, so no
@@ -88,23 +77,15 @@ void expectThat(const fw::Window& window, const std::string& check) {
   }
 }
 
-// Properties kept by area come out in the creation order; a control whose properties no entry
-// names, an entry without properties and one named twice are mistakes that stop the window.
-TEST(CreationOrder, EveryControlHasExactlyOneEntry) {
-  using Order = std::vector<form::ControlRef>;
-  const std::vector<fw::ControlSpec> props = {
-      {.Name = "StartEF"}, {.Name = "PrefixEF", .Index = 0}, {.Name = "PrefixEF", .Index = 1}};
-  std::string names;
-  for (const auto& p :
-       form::inCreationOrder(Order{{"PrefixEF", 1}, {"StartEF"}, {"PrefixEF", 0}}, props)) {
-    names += p.Name + std::to_string(p.Index) + " ";
+// The Tab key goes through the controls in the order they are made.
+TEST_F(Window1Test, TheTabKeyFollowsTheCreationOrder) {
+  std::vector<std::string> order;
+  for (const auto& c : w.controls()) {
+    EXPECT_EQ(c->TabIndex(), static_cast<int>(order.size())) << c->Name();
+    const int i = c->Index();
+    order.push_back(c->Name() + (i == fw::kNoIndex ? "" : "(" + std::to_string(i) + ")"));
   }
-  EXPECT_EQ(names, "PrefixEF1 StartEF-2147483648 PrefixEF0 ");
-  for (const Order& wrong : {Order{{"PrefixEF", 1}, {"StartEF"}},
-                             Order{{"PrefixEF", 1}, {"StartEF"}, {"PrefixEF", 0}, {"StopEF"}},
-                             Order{{"PrefixEF", 1}, {"StartEF"}, {"PrefixEF", 0}, {"StartEF"}}}) {
-    EXPECT_THROW(form::inCreationOrder(wrong, props), fw::RuntimeException);
-  }
+  EXPECT_EQ(order, tables::linesOf("form/creationorder.txt"));
 }
 
 // Each control as the window opens (hidden: the two unit labels; which are enabled, the Tab key
@@ -188,7 +169,10 @@ TEST_F(StaticAttrTest, ControlsAndTheLabelsOfTheAttributes) {
     SCOPED_TRACE(field->Name());
     EXPECT_EQ(field->TabIndex(), field->Name() == "HTMLViewer1" ? 0 : position);
     ++position;
-    EXPECT_EQ(bindingsOf(*field), 0);
+    for (fw::Event e : {fw::Event::Open, fw::Event::TextChange, fw::Event::Change,
+                        fw::Event::TextChanged, fw::Event::Action}) {
+      EXPECT_FALSE(field->isBound(e));
+    }
     const bool combo = field->kind() == fw::ControlKind::ComboBox;
     if ((!combo && field->kind() != fw::ControlKind::EditField) || field->Name() == "URLEF") {
       continue;

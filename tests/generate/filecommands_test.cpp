@@ -9,10 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <csignal>
 #include <filesystem>
-#include <functional>
 #include <set>
 #include <tuple>
 #include <utility>
@@ -44,19 +42,11 @@ class FileCommands : public GoTest {
     backend.dialogAnswers.push_back(fw::FolderItem(path));
     EXPECT_TRUE(FileOpen_Action(w()));
   }
-  // What every value control of both windows holds, by name.
-  std::vector<std::string> form() {
-    std::vector<std::string> values;
-    for (const fw::Window* window : {static_cast<fw::Window*>(&w()),
-                                     static_cast<fw::Window*>(&form::StaticAttr::Instance())}) {
-      for (const auto& control : window->controls()) {
-        if (control->Name() == "TestEF") continue;
-        const std::string text = generate::fieldText(*control);
-        values.push_back(control->Name() + std::to_string(control->Index()) + "=" + text +
-                         (control->Enabled() ? "" : " (disabled)"));
-      }
-    }
-    return values;
+  // The form of both windows, as the section lines record it.
+  std::string form() {
+    std::string text;
+    generate::appendSectionLines(text, w());
+    return text;
   }
 
   testing_support::TempFolder temp;
@@ -316,10 +306,9 @@ TEST_F(FileCommands, OpenCases) {
     } else if (!row.name.starts_with("missing")) {
       write(file, row.bytes);
     }
-    const auto before = form();
-    const std::string title = w().Title();
-    const std::string name = app().FileName;
-    const std::optional<fw::FolderItem> path = app().fpath;
+    // The form, the title and the file state.
+    const auto state = [&] { return std::tuple(form(), w().Title(), app().FileName, app().fpath); };
+    const auto before = state();
     if (row.handed) {
       generate::OpenDocument(fw::FolderItem(file));
     } else {
@@ -338,10 +327,7 @@ TEST_F(FileCommands, OpenCases) {
       std::string message = row.message;
       message.replace(message.find("{}"), 2, folder.string());
       EXPECT_EQ(backend.messages, std::vector<std::string>{message});
-      EXPECT_EQ(form(), before);
-      EXPECT_EQ(w().Title(), title);
-      EXPECT_EQ(app().FileName, name);
-      EXPECT_EQ(app().fpath, path);
+      EXPECT_EQ(state(), before);
     }
   }
 }
