@@ -2,28 +2,18 @@
 
 #include <algorithm>
 
+#include "utf8.h"
+
 namespace fw {
 namespace {
 
-// Length in bytes of the character that starts at text[pos]: a well-formed UTF-8 sequence,
-// or one byte for anything else (a stray continuation byte, a truncated or overlong lead).
+// Length in bytes of the character that starts at text[pos]: a well-formed UTF-8 sequence, or
+// one byte for anything else (a stray continuation byte, a truncated sequence, an overlong form,
+// a surrogate or a value past U+10FFFF), so such bytes count one character each.
 size_t charLength(std::string_view text, size_t pos) noexcept {
-  const auto lead = static_cast<unsigned char>(text[pos]);
-  size_t need = 0;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    need = 1;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    need = 2;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    need = 3;
-  } else {
-    return 1;
-  }
-  if (pos + need >= text.size()) return 1;
-  for (size_t k = 1; k <= need; ++k) {
-    if ((static_cast<unsigned char>(text[pos + k]) & 0xC0) != 0x80) return 1;
-  }
-  return need + 1;
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const int length = decodeAt(p + pos, p + text.size()).length;
+  return length > 0 ? static_cast<size_t>(length) : 1;
 }
 
 // Byte offset of the character with 0-based number `chars`, or text.size() past the end.

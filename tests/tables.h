@@ -1,11 +1,14 @@
 #pragma once
 
 // The tables in tests/data: TAB-separated rows worked out by hand; lines that start with # are
-// comments.
+// comments. A table's rows become the cases of a value-parameterised suite, each named after its
+// row, so a failing row is named in the output and runs alone (--gtest_filter=*/its_name).
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -22,7 +25,8 @@ inline std::vector<std::string> split(const std::string& text, char separator) {
   }
 }
 
-// The lines of tests/data/`name` that are neither empty nor comments.
+// The lines of tests/data/`name` that are neither empty nor comments. A missing or empty table
+// fails the test program.
 inline std::vector<std::string> linesOf(const std::string& name) {
   std::ifstream in(std::string(QUILLEX_TEST_DATA) + "/" + name);
   std::vector<std::string> lines;
@@ -33,16 +37,64 @@ inline std::vector<std::string> linesOf(const std::string& name) {
   return lines;
 }
 
-// The rows of the table tests/data/`name`, each of `columns` columns (any number for 0).
-inline std::vector<std::vector<std::string>> rowsOf(const std::string& name, size_t columns = 0) {
-  std::vector<std::vector<std::string>> rows;
-  for (const auto& line : linesOf(name)) {
-    rows.push_back(split(line, '\t'));
-    if (columns == 0) continue;
-    EXPECT_EQ(rows.back().size(), columns) << line;
-    rows.back().resize(columns);
+// `text` with every "\xHH" replaced by the byte it names, so a table can hold bytes that are not
+// UTF-8.
+inline std::string unescape(const std::string& text) {
+  std::string bytes;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text.compare(i, 2, "\\x") == 0 && i + 4 <= text.size()) {
+      bytes += static_cast<char>(std::stoi(text.substr(i + 2, 2), nullptr, 16));
+      i += 3;
+    } else {
+      bytes += text[i];
+    }
+  }
+  return bytes;
+}
+
+// One row of a table: its name and its cells.
+struct Row {
+  std::string name;
+  std::vector<std::string> cells;
+  const std::string& operator[](size_t i) const { return cells.at(i); }
+};
+
+inline void PrintTo(const Row& row, std::ostream* out) { *out << row.name; }
+
+// `text` as a test name: its letters and digits, every other run of characters one "_".
+inline std::string testName(const std::string& text) {
+  std::string name;
+  for (const char c : text + " ") {
+    if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) {
+      name += c;
+    } else if (!name.empty() && !name.ends_with('_')) {
+      name += '_';
+    }
+  }
+  return name.substr(0, name.size() - 1);
+}
+
+// The rows of tests/data/`table`, each of `columns` cells (any number for 0), named after their
+// first `named` cells; a name that an earlier row has already gets its row's number.
+inline std::vector<Row> rowsOf(const std::string& table, size_t columns = 0, size_t named = 1) {
+  std::vector<Row> rows;
+  std::map<std::string, int> taken;
+  for (const auto& line : linesOf(table)) {
+    Row row{"", split(line, '\t')};
+    if (columns != 0) {
+      EXPECT_EQ(row.cells.size(), columns) << line;
+      row.cells.resize(columns);
+    }
+    for (size_t i = 0; i < named && i < row.cells.size(); ++i) row.name += row.cells[i] + " ";
+    row.name = testName(row.name);
+    if (row.name.empty() || taken[row.name]++ > 0)
+      row.name += "_" + std::to_string(rows.size() + 1);
+    rows.push_back(std::move(row));
   }
   return rows;
 }
+
+// The test name of a row.
+inline std::string nameOf(const ::testing::TestParamInfo<Row>& info) { return info.param.name; }
 
 }  // namespace tables

@@ -31,24 +31,25 @@ std::string column(const std::string& text, size_t n) {
 // One column of the device lines of a short run, by the option that writes it, or what a status
 // label shows after it: the rows of tests/data/go/columns.tsv ("go" among the settings presses
 // Go there).
-TEST_F(GoTest, ColumnsByTheirOptions) {
-  for (const auto& row : tables::rowsOf("go/columns.tsv")) {
-    ASSERT_GE(row.size(), 4u);
-    SCOPED_TRACE(row[0]);
-    w().Close();
-    for (const auto& setting : tables::split(row[1], ';')) setting == "go" ? go() : set(setting);
-    forceGo();
-    std::string want = row[3];
-    for (size_t i = 4; i < row.size(); ++i) want += "\t" + row[i];
-    if (row[2] == "0") {
-      EXPECT_EQ(deviceLinesOf(output()).at(0), want);
-    } else if (std::isdigit(static_cast<unsigned char>(row[2][0]))) {
-      EXPECT_EQ(column(output(), std::stoul(row[2])), want);
-    } else {
-      EXPECT_EQ(w().get<fw::StaticText>(row[2]).Text(), want);
-    }
+class Columns : public GoTest, public ::testing::WithParamInterface<tables::Row> {};
+
+TEST_P(Columns, HoldWhatTheOptionsWrite) {
+  const tables::Row& row = GetParam();
+  for (const auto& setting : tables::split(row[1], ';')) setting == "go" ? go() : set(setting);
+  forceGo();
+  std::string want = row[3];
+  for (size_t i = 4; i < row.cells.size(); ++i) want += "\t" + row[i];
+  if (row[2] == "0") {
+    EXPECT_EQ(deviceLinesOf(output()).at(0), want);
+  } else if (std::isdigit(static_cast<unsigned char>(row[2][0]))) {
+    EXPECT_EQ(column(output(), std::stoul(row[2])), want);
+  } else {
+    EXPECT_EQ(w().get<fw::StaticText>(row[2]).Text(), want);
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, Columns, ::testing::ValuesIn(tables::rowsOf("go/columns.tsv")),
+                         tables::nameOf);
 
 // Refreshes come after the 3rd device, then at gaps of 24, 28, 33, 39 devices (each the
 // previous times 1.2, fraction dropped), and show the last value.
@@ -93,23 +94,18 @@ TEST_F(GoTest, GoWritesAtMostTheSizeLimit) {
   EXPECT_TRUE(w().DeviceCntST().Text().empty());
 }
 
-// Sizes in the status text, 1 KB being 1024 bytes.
-TEST_F(GoTest, SizesAreWrittenAsTheUserReadsThem) {
-  using generate::sizeText;
-  EXPECT_EQ(sizeText(1023), "1023 bytes");
-  EXPECT_EQ(sizeText(1536), "1.5 KB");
-  EXPECT_EQ(sizeText(10188), "9.9 KB");   // 9.949 KB
-  EXPECT_EQ(sizeText(741431), "724 KB");  // 724.05 KB
-  EXPECT_EQ(sizeText(64 << 20), "64 MB");
-  EXPECT_EQ(sizeText(1818658093), "1.7 GB");  // 1.694 GB
-  // Rounded up, a size past the limit reads above it.
-  using generate::roundedUpSizeText;
-  EXPECT_EQ(roundedUpSizeText((64 << 20) + 1), "64.1 MB");
-  EXPECT_EQ(roundedUpSizeText(67'211'264), "64.1 MB");  // 64 MB and 100 KB: 64.098 MB
-  EXPECT_EQ(roundedUpSizeText(65 << 20), "65.0 MB");
-  EXPECT_EQ(roundedUpSizeText((1 << 30) - 1), "1.0 GB");  // 1023.99999 MB
-  EXPECT_EQ(roundedUpSizeText(UINT64_MAX), "16.0 EB");    // 16 EB less one byte
+// The rows of sizes.tsv: sizes in the status text.
+class Sizes : public ::testing::TestWithParam<tables::Row> {};
+
+TEST_P(Sizes, AreWrittenAsTheUserReadsThem) {
+  const std::uint64_t bytes = std::stoull(GetParam()[1]);
+  const bool up = GetParam()[0] == "roundedUpSizeText";
+  ASSERT_TRUE(up || GetParam()[0] == "sizeText") << "no function " << GetParam()[0];
+  EXPECT_EQ(up ? generate::roundedUpSizeText(bytes) : generate::sizeText(bytes), GetParam()[2]);
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, Sizes, ::testing::ValuesIn(tables::rowsOf("go/sizes.tsv", 3, 2)),
+                         tables::nameOf);
 
 // A run that fails part-way leaves no text, not even what a progress refresh showed, and no
 // count, and says so.
@@ -152,7 +148,7 @@ TEST_F(GoTest, NothingHappensInsideARun) {
     EXPECT_EQ(output(), before);
   };
   go();
-  gotest::expectSameText(output(), alone);
+  EXPECT_EQ(output(), alone);
 }
 
 }  // namespace

@@ -8,11 +8,13 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "form/window1.h"
 #include "formsteps.h"
 #include "framework/headlessbackend.h"
 #include "framework/runtime.h"
+#include "generate/attributetext.h"
 #include "generate/commands.h"
 #include "tables.h"
 
@@ -45,11 +47,9 @@ class GoTest : public ::testing::Test {
   fw::Runtime runtime{backend};
 };
 
-namespace gotest {
-
-// Expects `got` to equal `want`; GoogleTest shows the lines where two texts differ.
-inline void expectSameText(const std::string& got, const std::string& want) {
-  EXPECT_EQ(got, want);
+// The first nine lines of a text: the section lines, where Go wrote it.
+inline std::vector<std::string> sectionLinesOf(const std::string& text) {
+  auto lines = tables::split(text, '\n');
+  lines.resize(generate::kSectionCount);
+  return lines;
 }
-
-}  // namespace gotest
