@@ -80,6 +80,14 @@ class SeriesWalk {
   SeriesStep series_;
 };
 
+// The value of a device in both units; they share their digits when the unit is the base unit.
+DeviceValue deviceValue(double E, double multiplier) {
+  const units::Value base(E);
+  const double V = E * multiplier;
+  if (V == E) return {base, base};
+  return {base, V};
+}
+
 // a + b x c, held at the largest value rather than wrapping.
 std::uint64_t plusTimes(std::uint64_t a, std::uint64_t b, std::uint64_t c) {
   constexpr std::uint64_t kMost = std::numeric_limits<std::uint64_t>::max();
@@ -226,7 +234,7 @@ void Run::build() {
 
   while (const std::optional<double> E = walk.next()) {
     ++deviceCount;
-    device({*E, *E * multiplier}, series.test, text);
+    device(deviceValue(*E, multiplier), series.test, text);
     if (countdown <= 0) {
       w_.TestEF().setText(text);
       w_.CurrentValueST().setText("Last device generated so far:" + valueText_);
@@ -272,7 +280,7 @@ std::uint64_t Run::textBytes(std::uint64_t sectionBytes, SeriesWalk walk, double
   count.counting_ = true;
   ByteCount bytes{sectionBytes};
   while (const std::optional<double> E = walk.next()) {
-    count.device({*E, *E * multiplier}, test, bytes);
+    count.device(deviceValue(*E, multiplier), test, bytes);
   }
   return bytes.bytes;
 }
