@@ -68,7 +68,7 @@ class SeriesWalk {
   // 0 for a value in the unit tables' range; the walk ends rather than loops if it does.
   std::optional<double> next() {
     if (!(current_ <= limit_)) return std::nullopt;
-    const double E = units::Evalue(current_, series_.valuesPerDecade, 0);
+    const double E = units::Evalue(current_, series_.valuesPerDecade, 0, fw::Yield);
     if (!(E > 0)) return std::nullopt;
     current_ = E * series_.ratio;
     return E;
@@ -211,7 +211,7 @@ void Run::build() {
                        stopMargin(series.valuesPerDecade);
   if (start <= limit) {
     const std::string problem =
-        rangeProblem(units::Evalue(limit, series.valuesPerDecade, 0), series.test);
+        rangeProblem(units::Evalue(limit, series.valuesPerDecade, 0, fw::Yield), series.test);
     if (!problem.empty()) {
       refuse(problem);
       return;
