@@ -10,7 +10,6 @@
 #include <iterator>
 #include <limits>
 #include <new>
-#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -58,27 +57,19 @@ class RunningFlag {
 std::int32_t intOf(const std::string& text) { return fw::ToInt32(fw::Val(text)); }
 
 // The values of a run: from Start, each current value snapped to the series and the snapped value
-// stepped by one series ratio, while the current value is not above the limit.
-class SeriesWalk {
- public:
-  SeriesWalk(double start, double limit, const SeriesStep& series)
-      : current_(start), limit_(limit), series_(series) {}
-
-  // The next snapped value, or nothing once the walk has passed the limit. Snapping never gives
-  // 0 for a value in the unit tables' range; the walk ends rather than loops if it does.
-  std::optional<double> next() {
-    if (!(current_ <= limit_)) return std::nullopt;
-    const double E = units::Evalue(current_, series_.valuesPerDecade, 0, fw::Yield);
-    if (!(E > 0)) return std::nullopt;
-    current_ = E * series_.ratio;
-    return E;
+// stepped by one series ratio, while the current value is not above the limit. Snapping never
+// gives 0 for a value in the unit tables' range; the walk ends rather than loops if it does. The
+// walk is bounded by that range, checked before: a few thousand values at most.
+std::vector<double> seriesValues(double start, double limit, const SeriesStep& series) {
+  std::vector<double> values;
+  for (double current = start; current <= limit;) {
+    const double E = units::Evalue(current, series.valuesPerDecade, 0, fw::Yield);
+    if (!(E > 0)) break;
+    values.push_back(E);
+    current = E * series.ratio;
   }
-
- private:
-  double current_;
-  double limit_;
-  SeriesStep series_;
-};
+  return values;
+}
 
 // The value of a device in both units; they share their digits when the unit is the base unit.
 DeviceValue deviceValue(double E, double multiplier) {
@@ -129,13 +120,13 @@ class Run {
   // Ends a run that could not go on: no text (not even what a progress refresh showed), no
   // count, and `message`.
   void fail(const char* message);
-  // An upper bound of the bytes of the whole text: `sectionBytes`, and for every device of
-  // `walk` the longest line that the template and the form can give.
-  std::uint64_t textBound(std::uint64_t sectionBytes, SeriesWalk walk, bool test) const;
-  // The exact bytes of the whole text: `sectionBytes` and the device lines of `walk` (values in
-  // the base unit, times `multiplier` in the user's) as this run would write them.
-  std::uint64_t textBytes(std::uint64_t sectionBytes, SeriesWalk walk, double multiplier,
-                          bool test) const;
+  // An upper bound of the bytes of the whole text: `sectionBytes`, and for each of `devices`
+  // devices the longest line that the template and the form can give.
+  std::uint64_t textBound(std::uint64_t sectionBytes, std::size_t devices, bool test) const;
+  // The exact bytes of the whole text: `sectionBytes` and the device lines of `values` (in the
+  // base unit, times `multiplier` in the user's) as this run would write them.
+  std::uint64_t textBytes(std::uint64_t sectionBytes, const std::vector<double>& values,
+                          double multiplier, bool test) const;
   std::uint64_t lineBound(bool test) const;
   // A value the unit tables in force cannot format, as a message for the user; empty when
   // every value of the run up to `lastE` formats (`test`: the run lists the test series).
@@ -217,10 +208,10 @@ void Run::build() {
       return;
     }
   }
-  SeriesWalk walk(start, limit, series);
+  const std::vector<double> values = seriesValues(start, limit, series);
   // The bound, cheap, settles most runs; past the limit only the text's exact size may refuse it.
-  if (textBound(text.size(), walk, series.test) > kMaxTextBytes) {
-    if (const std::uint64_t bytes = textBytes(text.size(), walk, multiplier, series.test);
+  if (textBound(text.size(), values.size(), series.test) > kMaxTextBytes) {
+    if (const std::uint64_t bytes = textBytes(text.size(), values, multiplier, series.test);
         bytes > kMaxTextBytes) {
       refuse("The text would be " + roundedUpSizeText(bytes) + "; Go writes at most " +
              sizeText(kMaxTextBytes));
@@ -232,9 +223,9 @@ void Run::build() {
   std::int32_t countdown = 2;
   std::int32_t deviceCount = 0;
 
-  while (const std::optional<double> E = walk.next()) {
+  for (const double E : values) {
     ++deviceCount;
-    device(deviceValue(*E, multiplier), series.test, text);
+    device(deviceValue(E, multiplier), series.test, text);
     if (countdown <= 0) {
       w_.TestEF().setText(text);
       w_.CurrentValueST().setText("Last device generated so far:" + valueText_);
@@ -265,23 +256,17 @@ void Run::fail(const char* message) {
   refuse(message);
 }
 
-std::uint64_t Run::textBound(std::uint64_t sectionBytes, SeriesWalk walk, bool test) const {
-  const std::uint64_t line = lineBound(test);
-  // The walk is bounded by the unit tables' range, checked before: a few thousand values at most.
-  std::uint64_t devices = 0;
-  while (walk.next()) ++devices;
-  return plusTimes(sectionBytes, devices, line);
+std::uint64_t Run::textBound(std::uint64_t sectionBytes, std::size_t devices, bool test) const {
+  return plusTimes(sectionBytes, devices, lineBound(test));
 }
 
 // On a copy, so that the run starts from the same template, designator and index numbers.
-std::uint64_t Run::textBytes(std::uint64_t sectionBytes, SeriesWalk walk, double multiplier,
-                             bool test) const {
+std::uint64_t Run::textBytes(std::uint64_t sectionBytes, const std::vector<double>& values,
+                             double multiplier, bool test) const {
   Run count(*this);
   count.counting_ = true;
   ByteCount bytes{sectionBytes};
-  while (const std::optional<double> E = walk.next()) {
-    count.device(deviceValue(*E, multiplier), test, bytes);
-  }
+  for (const double E : values) count.device(deviceValue(E, multiplier), test, bytes);
   return bytes.bytes;
 }
 
