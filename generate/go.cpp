@@ -210,14 +210,19 @@ void Run::build() {
   }
   const std::vector<double> values = seriesValues(start, limit, series);
   // The bound, cheap, settles most runs; past the limit only the text's exact size may refuse it.
-  if (textBound(text.size(), values.size(), series.test) > kMaxTextBytes) {
-    if (const std::uint64_t bytes = textBytes(text.size(), values, multiplier, series.test);
-        bytes > kMaxTextBytes) {
+  std::uint64_t bytes = textBound(text.size(), values.size(), series.test);
+  if (bytes > kMaxTextBytes) {
+    bytes = textBytes(text.size(), values, multiplier, series.test);
+    if (bytes > kMaxTextBytes) {
       refuse("The text would be " + roundedUpSizeText(bytes) + "; Go writes at most " +
              sizeText(kMaxTextBytes));
       return;
     }
   }
+  // Room for the whole text at once, so it is never copied as it grows. The bound can be a few
+  // times the text, but never past the limit, and the room the text does not fill is never
+  // written, so the system gives it no memory.
+  text.reserve(static_cast<std::size_t>(bytes));
 
   w_.DeviceCntST().setText("");
   std::int32_t countdown = 2;
