@@ -40,8 +40,10 @@ constexpr std::uint64_t kLongestCodeBytes = 64;
 constexpr std::uint64_t kLongestRefNumberBytes = 20;  // a 64-bit number with its sign
 constexpr int kTestListingCells = 26;                 // cells 0 to 25
 
-constexpr const char* kOutOfMemory = "Go stopped part-way (out of memory) and kept no text";
-constexpr const char* kStoppedPartWay = "Go stopped part-way and kept no text";
+// What the user reads when a run fails part-way, with the reason when there is one.
+std::string stoppedPartWay(const std::string& reason) {
+  return "Go stopped part-way" + (reason.empty() ? "" : " (" + reason + ")") + " and kept no text";
+}
 
 bool g_running = false;
 
@@ -119,7 +121,7 @@ class Run {
   void refuse(const std::string& message);
   // Ends a run that could not go on: no text (not even what a progress refresh showed), no
   // count, and `message`.
-  void fail(const char* message);
+  void fail(const std::string& message);
   // An upper bound of the bytes of the whole text: `sectionBytes`, and for each of `devices`
   // devices the longest line that the template and the form can give.
   std::uint64_t textBound(std::uint64_t sectionBytes, std::size_t devices, bool test) const;
@@ -163,11 +165,13 @@ void Run::go() {
   try {
     build();
   } catch (const std::bad_alloc&) {
-    fail(kOutOfMemory);
+    fail(stoppedPartWay("out of memory"));
   } catch (const std::length_error&) {
-    fail(kOutOfMemory);
+    fail(stoppedPartWay("out of memory"));
+  } catch (const std::exception& e) {
+    fail(stoppedPartWay(e.what()));
   } catch (...) {
-    fail(kStoppedPartWay);
+    fail(stoppedPartWay(""));
   }
 }
 
@@ -255,7 +259,7 @@ void Run::refuse(const std::string& message) {
   w_.CurrentValueST().setText(message);
 }
 
-void Run::fail(const char* message) {
+void Run::fail(const std::string& message) {
   if (!w_.isOpen()) return;
   w_.TestEF().setText("");
   refuse(message);
