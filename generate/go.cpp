@@ -111,7 +111,11 @@ class Run {
         partNumberBox_(w.PrefixPNCB()),
         libraryPrefix_(w.LibPreEF()),
         spicePrefix_(w.SpiceRefDesPreCB()),
-        spiceParameters_(w.SpiceParamEF()) {}
+        spiceParameters_(w.SpiceParamEF()) {
+    for (int i = 0; i < kSourceColumns && w.sourceCells(i).valueCode <= w.LastSource; ++i) {
+      sources_.push_back(w.sourceCells(i));
+    }
+  }
 
   void go();
 
@@ -144,6 +148,8 @@ class Run {
   form::Window1& w_;
   // This run's copy of the template: what a run empties or lists applies to its own lines.
   fw::Array<std::string> cells_;
+  // The cells of each source column the template holds.
+  std::vector<form::SourceCells> sources_;
   // The controls read for every device, found once.
   const fw::PopupMenu& unit_;
   const fw::CheckBox& organizerBox_;
@@ -181,7 +187,7 @@ void Run::build() {
   std::string text;
   appendSectionLines(text, w_);
   w_.RefDesPrefix = w_.RefDesPreCB().Text();
-  cells_[42] = w_.AreaEF().Text();
+  cells_[form::kAreaCell] = w_.AreaEF().Text();
   const SeriesStep series = seriesStep(w_.SeriesPU().ListIndex());
   w_.TestEF().setText("");
   refNumber_ = intOf(w_.RefDesStartEF().Text());
@@ -293,24 +299,30 @@ std::uint64_t Run::lineBound(bool test) const {
   if (test) {
     for (int cell = 0; cell < kTestListingCells; ++cell) bytes.at(cell) = kLongestCodeBytes;
   } else {
-    for (int p = w_.FirstSourceStart + w_.PartNumberValOffset; p <= w_.LastSource;
-         p += w_.SourcePitch) {
-      if (!cells_[p - 3].empty()) {
-        atLeastCode(p);
-        atLeastCode(p + 5);
+    for (const form::SourceCells& c : sources_) {
+      if (!cells_[c.manufacturer].empty()) {
+        atLeastCode(c.valueCode);
+        atLeastCode(c.marking);
       } else {
-        for (int cell : {p - 1, p, p + 1, p + 3, p + 5}) bytes.at(cell) = 0;
+        for (int cell : {c.prefix, c.valueCode, c.suffix, c.vendor, c.marking}) bytes.at(cell) = 0;
       }
     }
-    for (int cell : {1, 5, 8, 40}) bytes.at(cell) = kLongestCodeBytes;
-    bytes.at(44) = spicePrefix_.Text().size();
-    bytes.at(46) = spiceParameters_.Text().size();
+    for (int cell :
+         {form::kNameValueCell, form::kValueCell, form::kValueFieldCell, form::kSpiceValueCell}) {
+      bytes.at(cell) = kLongestCodeBytes;
+    }
+    bytes.at(form::kSpicePrefixCell) = spicePrefix_.Text().size();
+    bytes.at(form::kSpiceParamCell) = spiceParameters_.Text().size();
     const bool partNumber = partNumberBox_.Value();
     const bool organizer = organizerBox_.Value();
     if (partNumber || organizer) {
-      bytes.at(0) = libraryPrefix_.Text().size();
-      if (organizer) bytes.at(0) += kLongestCodeBytes + 1;
-      if (partNumber) bytes.at(0) += bytes.at(12) + bytes.at(13) + bytes.at(14);
+      std::uint64_t& name = bytes.at(form::kNameCell);
+      name = libraryPrefix_.Text().size();
+      if (organizer) name += kLongestCodeBytes + 1;
+      if (partNumber) {
+        const form::SourceCells first = w_.sourceCells(0);
+        name += bytes.at(first.prefix) + bytes.at(first.valueCode) + bytes.at(first.suffix);
+      }
     }
   }
   std::uint64_t line = w_.RefDesPrefix.size() + kLongestRefNumberBytes + 1;
@@ -337,9 +349,10 @@ std::string Run::rangeProblem(double lastE, bool test) const {
 }
 
 bool Run::anyActiveColumnUses(int valueFormat) const {
-  for (int p = w_.FirstSourceStart + w_.PartNumberValOffset; p <= w_.LastSource;
-       p += w_.SourcePitch) {
-    if (!cells_[p - 3].empty() && w_.ResCodeFormat[p] == valueFormat) return true;
+  for (const form::SourceCells& c : sources_) {
+    if (!cells_[c.manufacturer].empty() && w_.ResCodeFormat[c.valueCode] == valueFormat) {
+      return true;
+    }
   }
   return false;
 }
@@ -360,38 +373,37 @@ void Run::normalDevice(const DeviceValue& value) {
   int minDigits = kNoDigits;
   sourceColumns(value, minDigits);
   valueText_ = units::Double2HumanValue(value.V, minDigits, true, w_.Units);
-  cells_[1] = valueText_;
-  cells_[5] = valueText_;
-  cells_[8] = unit_.ListIndex() == kUnitRowWithoutUnitText
-                  ? valueText_
-                  : fw::Left(valueText_, fw::Len(valueText_) - 1);
+  cells_[form::kNameValueCell] = valueText_;
+  cells_[form::kValueCell] = valueText_;
+  cells_[form::kValueFieldCell] = unit_.ListIndex() == kUnitRowWithoutUnitText
+                                      ? valueText_
+                                      : fw::Left(valueText_, fw::Len(valueText_) - 1);
   libraryName(value);
-  cells_[40] = units::Double2spice(value.V, w_.Units);
-  cells_[44] = spicePrefix_.Text();
-  cells_[46] = spiceParameters_.Text();
+  cells_[form::kSpiceValueCell] = units::Double2spice(value.V, w_.Units);
+  cells_[form::kSpicePrefixCell] = spicePrefix_.Text();
+  cells_[form::kSpiceParamCell] = spiceParameters_.Text();
 }
 
 // Each column with a manufacturer gets its value code and marking; a column without one is
 // emptied, so its four columns stay empty while their separators keep the line's 20 columns.
 void Run::sourceColumns(const DeviceValue& value, int& minDigits) {
-  int source = 0;
-  for (int p = w_.FirstSourceStart + w_.PartNumberValOffset;
-       p <= w_.LastSource && source < kSourceColumns; p += w_.SourcePitch, ++source) {
-    if (!cells_[p - 3].empty()) {
-      if (auto code = valueCode(w_.ResCodeFormat[p], value, indexCounters_[source],
+  for (std::size_t source = 0; source < sources_.size(); ++source) {
+    const form::SourceCells& c = sources_[source];
+    if (!cells_[c.manufacturer].empty()) {
+      if (auto code = valueCode(w_.ResCodeFormat[c.valueCode], value, indexCounters_[source],
                                 sigDigits_[source], w_.Units)) {
-        cells_[p] = std::move(code->code);
+        cells_[c.valueCode] = std::move(code->code);
         digitCount_ = code->digitCount;
       }
-      if (auto mark = marking(w_.MrkFormat[p + 5], value)) cells_[p + 5] = std::move(*mark);
+      if (auto mark = marking(w_.MrkFormat[c.marking], value)) cells_[c.marking] = std::move(*mark);
       minDigits = std::min(minDigits, digitCount_);
     } else {
-      for (int cell : {p - 1, p, p + 1}) {
+      for (int cell : {c.prefix, c.valueCode, c.suffix}) {
         cells_[cell] = "";
         if (!counting_) fw::Yield();
       }
-      cells_[p + 3] = "";
-      cells_[p + 5] = "";
+      cells_[c.vendor] = "";
+      cells_[c.marking] = "";
     }
     if (!counting_) fw::Yield();
   }
@@ -404,13 +416,15 @@ void Run::libraryName(const DeviceValue& value) {
   const bool organizer = organizerBox_.Value();
   if (!partNumber && !organizer) return;
   const std::string& prefix = libraryPrefix_.Text();
-  const std::string number = cells_[12] + cells_[13] + cells_[14];
+  const form::SourceCells first = w_.sourceCells(0);
+  const std::string number = cells_[first.prefix] + cells_[first.valueCode] + cells_[first.suffix];
+  std::string& name = cells_[form::kNameCell];
   if (!organizer) {
-    cells_[0] = number + prefix;
+    name = number + prefix;
     return;
   }
   const std::string lo = units::Double2EMMM(value.V, digitCount_);
-  cells_[0] = partNumber ? lo + " " + number + prefix : lo + " " + prefix;
+  name = partNumber ? lo + " " + number + prefix : lo + " " + prefix;
 }
 
 }  // namespace
