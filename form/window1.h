@@ -13,6 +13,32 @@ namespace form {
 
 // Cells of OutputLineArray: 51 cells, 0 to 50.
 inline constexpr int kTemplateLastCell = 50;
+// The cells of the template outside the source columns. The cells between the columns hold the
+// TABs that separate them, and cell EndOfOutLineArray the line end.
+inline constexpr int kNameCell = 0;          // the library-name prefix, or the name Go builds
+inline constexpr int kNameValueCell = 1;     // the value text in the name
+inline constexpr int kNameSuffixCell = 2;    // LibSufEF
+inline constexpr int kValuePrefixCell = 4;   // ValPreEF
+inline constexpr int kValueCell = 5;         // the value text
+inline constexpr int kValueSuffixCell = 6;   // ValSufEF
+inline constexpr int kValueFieldCell = 8;    // the value text without its unit letter
+inline constexpr int kSpiceValueCell = 40;   // the SPICE number
+inline constexpr int kAreaCell = 42;         // AreaEF
+inline constexpr int kSpicePrefixCell = 44;  // SpiceRefDesPreCB
+inline constexpr int kSpiceParamCell = 46;   // SpiceParamEF
+
+// The cells of one source column: the manufacturer, the part number (prefix, value code and
+// suffix, with nothing between them), the vendor and the package marking. ResCodeFormat and
+// MrkFormat hold the column's value format and marking at the index of the cell they govern.
+struct SourceCells {
+  int manufacturer;
+  int prefix;
+  int valueCode;
+  int suffix;
+  int vendor;
+  int marking;
+};
+
 // The index formats: the rows of ValFmtPU that print the column's running index number instead
 // of coding the value; they alone use the column's SigDigEF and IndexStartEF.
 inline constexpr int kFirstIndexFormat = 13;
@@ -41,6 +67,12 @@ class Window1 : public fw::Window {
   int EndOfOutLineArray = 0;
   int ValueSuffixIndex = 0;
   std::string RefDesPrefix = "*NONE*";
+
+  // The cells of source column i (0, 1, 2), from cell FirstSourceStart + i x SourcePitch on.
+  SourceCells sourceCells(int i) const noexcept {
+    const int first = FirstSourceStart + i * SourcePitch;
+    return {first, first + 2, first + PartNumberValOffset, first + 4, first + 6, first + 8};
+  }
 
   // The form's controls, found by name (an element of a control array by name and index 0 to
   // 2). Each raises the framework's NilObjectException when the window has no such control.

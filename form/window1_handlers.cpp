@@ -36,12 +36,12 @@ void Window1::SeriesPU_Change() {
 }
 
 void Window1::LibPreEF_TextChange() {
-  OutputLineArray[0] = LibPreEF().Text();
+  OutputLineArray[kNameCell] = LibPreEF().Text();
   resetOutput();
 }
 
 void Window1::LibSufEF_TextChange() {
-  OutputLineArray[2] = LibSufEF().Text();
+  OutputLineArray[kNameSuffixCell] = LibSufEF().Text();
   resetOutput();
 }
 
@@ -50,14 +50,14 @@ void Window1::ValPreEF_TextChange() {
   ValPreEF_Open();
 }
 
-void Window1::ValPreEF_Open() { OutputLineArray[4] = ValPreEF().Text(); }
+void Window1::ValPreEF_Open() { OutputLineArray[kValuePrefixCell] = ValPreEF().Text(); }
 
 void Window1::ValSufEF_TextChange() {
   resetOutput();
   ValSufEF_Open();
 }
 
-void Window1::ValSufEF_Open() { OutputLineArray[6] = ValSufEF().Text(); }
+void Window1::ValSufEF_Open() { OutputLineArray[kValueSuffixCell] = ValSufEF().Text(); }
 
 void Window1::ManufCB_Change(int i) {
   resetOutput();
@@ -69,14 +69,16 @@ void Window1::ManufCB_Change(int i) {
 // for the entry to be committed.
 void Window1::ManufCB_TextChanged(int i) { ManufCB_Open(i); }
 
-void Window1::ManufCB_Open(int i) { OutputLineArray[i * SourcePitch + 10] = ManufCB(i).Text(); }
+void Window1::ManufCB_Open(int i) {
+  OutputLineArray[sourceCells(i).manufacturer] = ManufCB(i).Text();
+}
 
 void Window1::PrefixEF_TextChange(int i) {
   resetOutput();
   PrefixEF_Open(i);
 }
 
-void Window1::PrefixEF_Open(int i) { OutputLineArray[i * SourcePitch + 12] = PrefixEF(i).Text(); }
+void Window1::PrefixEF_Open(int i) { OutputLineArray[sourceCells(i).prefix] = PrefixEF(i).Text(); }
 
 void Window1::ValFmtPU_Change(int i) {
   resetOutput();
@@ -92,7 +94,7 @@ void Window1::ValFmtPU_Change(int i) {
 }
 
 void Window1::ValFmtPU_Open(int i) {
-  ResCodeFormat[i * SourcePitch + FirstSourceStart + PartNumberValOffset] = ValFmtPU(i).ListIndex();
+  ResCodeFormat[sourceCells(i).valueCode] = ValFmtPU(i).ListIndex();
 }
 
 void Window1::SuffixEF_TextChange(int i) {
@@ -100,21 +102,21 @@ void Window1::SuffixEF_TextChange(int i) {
   SuffixEF_Open(i);
 }
 
-void Window1::SuffixEF_Open(int i) { OutputLineArray[i * SourcePitch + 14] = SuffixEF(i).Text(); }
+void Window1::SuffixEF_Open(int i) { OutputLineArray[sourceCells(i).suffix] = SuffixEF(i).Text(); }
 
 void Window1::VendorEF_TextChange(int i) {
   resetOutput();
   VendorEF_Open(i);
 }
 
-void Window1::VendorEF_Open(int i) { OutputLineArray[i * SourcePitch + 16] = VendorEF(i).Text(); }
+void Window1::VendorEF_Open(int i) { OutputLineArray[sourceCells(i).vendor] = VendorEF(i).Text(); }
 
 void Window1::MrkPU_Change(int i) {
   resetOutput();
   MrkPU_Open(i);
 }
 
-void Window1::MrkPU_Open(int i) { MrkFormat[i * SourcePitch + 18] = MrkPU(i).ListIndex(); }
+void Window1::MrkPU_Open(int i) { MrkFormat[sourceCells(i).marking] = MrkPU(i).ListIndex(); }
 
 void Window1::SigDigEF_TextChange(int /*i*/) {
   CheckForGo();
@@ -141,12 +143,12 @@ void Window1::SpiceParamEF_TextChange() { resetOutput(); }
 // each part in its own copy of the template, so a run with both options off names the parts with
 // this prefix.
 void Window1::PreLOCB_Action() {
-  OutputLineArray[0] = LibPreEF().Text();
+  OutputLineArray[kNameCell] = LibPreEF().Text();
   resetOutput();
 }
 
 void Window1::PrefixPNCB_Action() {
-  OutputLineArray[0] = LibPreEF().Text();
+  OutputLineArray[kNameCell] = LibPreEF().Text();
   resetOutput();
 }
 

@@ -28,6 +28,11 @@ std::string Str(std::int64_t value) { return std::to_string(value); }
 std::string Str(double value) {
   if (std::isnan(value)) return "NAN";
   if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
+  // A whole number of up to seven digits is written as its digits, as the general form writes
+  // it; the integer conversion is much the cheaper.
+  if (std::abs(value) < 1e7 && value == std::trunc(value)) {
+    return std::to_string(static_cast<std::int32_t>(value));
+  }
   std::array<char, 64> buffer{};
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                     std::chars_format::general, 7);

@@ -31,7 +31,7 @@ std::string indexCode(int row, std::int64_t counter) {
 
 std::optional<ValueCode> valueCode(int row, const DeviceValue& value, std::int64_t indexCounter,
                                    int sigDigits, const units::UnitTable& units) {
-  const double E = value.E;
+  const units::Value& E = value.E;
   switch (row) {
     case 0:
       return ValueCode{units::Double2stackpole(E, 3, units), 3};
@@ -84,12 +84,13 @@ std::optional<std::string> marking(int row, const DeviceValue& value) {
 
 void writeTestListing(fw::Array<std::string>& cells, const DeviceValue& value,
                       const units::UnitTable& units) {
-  const double E = value.E;
-  const double V = value.V;
+  const units::Value& E = value.E;
+  const units::Value& V = value.V;
+  const double e = E.number;
   const std::string tab = fw::ChrB(9);
-  const double d = fw::Floor(fw::Log(E * 1.0004) / fw::Log(10));
-  const double s = E * fw::Pow(10, fw::Floor(5 + fw::Log(1 / E) / fw::Log(10)));
-  cells[0] = fw::Str(E) + tab + fw::Str(d) + tab + fw::Str(s) + tab +
+  const double d = fw::Floor(fw::Log(e * 1.0004) / fw::Log(10));
+  const double s = e * fw::Pow(10, fw::Floor(5 + fw::Log(1 / e) / fw::Log(10)));
+  cells[0] = fw::Str(e) + tab + fw::Str(d) + tab + fw::Str(s) + tab +
              (d >= 0 ? fw::Str(units.DecadeDelta[fw::ToInt32(d)]) : std::string("NA"));
   cells[1] = tab + "  Human:";
   cells[2] = units::Double2HumanValue(V, 2, true, units) + kTwoBlanks;

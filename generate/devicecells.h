@@ -9,15 +9,16 @@
 #include <string>
 
 #include "framework/array.h"
+#include "units/digits.h"
 #include "units/unittable.h"
 
 namespace generate {
 
 // The value being written: E the snapped series value in the base unit, V the same in the
-// user's unit.
+// user's unit, each with its digits worked out once for all the cells that format it.
 struct DeviceValue {
-  double E = 0;
-  double V = 0;
+  units::Value E;
+  units::Value V;
 };
 
 // A source column's value format applied to one device.

@@ -10,7 +10,6 @@
 #include <iterator>
 #include <limits>
 #include <new>
-#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -41,8 +40,10 @@ constexpr std::uint64_t kLongestCodeBytes = 64;
 constexpr std::uint64_t kLongestRefNumberBytes = 20;  // a 64-bit number with its sign
 constexpr int kTestListingCells = 26;                 // cells 0 to 25
 
-constexpr const char* kOutOfMemory = "Go stopped part-way (out of memory) and kept no text";
-constexpr const char* kStoppedPartWay = "Go stopped part-way and kept no text";
+// What the user reads when a run fails part-way, with the reason when there is one.
+std::string stoppedPartWay(const std::string& reason) {
+  return "Go stopped part-way" + (reason.empty() ? "" : " (" + reason + ")") + " and kept no text";
+}
 
 bool g_running = false;
 
@@ -58,27 +59,27 @@ class RunningFlag {
 std::int32_t intOf(const std::string& text) { return fw::ToInt32(fw::Val(text)); }
 
 // The values of a run: from Start, each current value snapped to the series and the snapped value
-// stepped by one series ratio, while the current value is not above the limit.
-class SeriesWalk {
- public:
-  SeriesWalk(double start, double limit, const SeriesStep& series)
-      : current_(start), limit_(limit), series_(series) {}
-
-  // The next snapped value, or nothing once the walk has passed the limit. Snapping never gives
-  // 0 for a value in the unit tables' range; the walk ends rather than loops if it does.
-  std::optional<double> next() {
-    if (!(current_ <= limit_)) return std::nullopt;
-    const double E = units::Evalue(current_, series_.valuesPerDecade, 0);
-    if (!(E > 0)) return std::nullopt;
-    current_ = E * series_.ratio;
-    return E;
+// stepped by one series ratio, while the current value is not above the limit. Snapping never
+// gives 0 for a value in the unit tables' range; the walk ends rather than loops if it does. The
+// walk is bounded by that range, checked before: a few thousand values at most.
+std::vector<double> seriesValues(double start, double limit, const SeriesStep& series) {
+  std::vector<double> values;
+  for (double current = start; current <= limit;) {
+    const double E = units::Evalue(current, series.valuesPerDecade, 0, fw::Yield);
+    if (!(E > 0)) break;
+    values.push_back(E);
+    current = E * series.ratio;
   }
+  return values;
+}
 
- private:
-  double current_;
-  double limit_;
-  SeriesStep series_;
-};
+// The value of a device in both units; they share their digits when the unit is the base unit.
+DeviceValue deviceValue(double E, double multiplier) {
+  const units::Value base(E);
+  const double V = E * multiplier;
+  if (V == E) return {base, base};
+  return {base, V};
+}
 
 // a + b x c, held at the largest value rather than wrapping.
 std::uint64_t plusTimes(std::uint64_t a, std::uint64_t b, std::uint64_t c) {
@@ -110,7 +111,11 @@ class Run {
         partNumberBox_(w.PrefixPNCB()),
         libraryPrefix_(w.LibPreEF()),
         spicePrefix_(w.SpiceRefDesPreCB()),
-        spiceParameters_(w.SpiceParamEF()) {}
+        spiceParameters_(w.SpiceParamEF()) {
+    for (int i = 0; i < kSourceColumns && w.sourceCells(i).valueCode <= w.LastSource; ++i) {
+      sources_.push_back(w.sourceCells(i));
+    }
+  }
 
   void go();
 
@@ -120,14 +125,14 @@ class Run {
   void refuse(const std::string& message);
   // Ends a run that could not go on: no text (not even what a progress refresh showed), no
   // count, and `message`.
-  void fail(const char* message);
-  // An upper bound of the bytes of the whole text: `sectionBytes`, and for every device of
-  // `walk` the longest line that the template and the form can give.
-  std::uint64_t textBound(std::uint64_t sectionBytes, SeriesWalk walk, bool test) const;
-  // The exact bytes of the whole text: `sectionBytes` and the device lines of `walk` (values in
-  // the base unit, times `multiplier` in the user's) as this run would write them.
-  std::uint64_t textBytes(std::uint64_t sectionBytes, SeriesWalk walk, double multiplier,
-                          bool test) const;
+  void fail(const std::string& message);
+  // An upper bound of the bytes of the whole text: `sectionBytes`, and for each of `devices`
+  // devices the longest line that the template and the form can give.
+  std::uint64_t textBound(std::uint64_t sectionBytes, std::size_t devices, bool test) const;
+  // The exact bytes of the whole text: `sectionBytes` and the device lines of `values` (in the
+  // base unit, times `multiplier` in the user's) as this run would write them.
+  std::uint64_t textBytes(std::uint64_t sectionBytes, const std::vector<double>& values,
+                          double multiplier, bool test) const;
   std::uint64_t lineBound(bool test) const;
   // A value the unit tables in force cannot format, as a message for the user; empty when
   // every value of the run up to `lastE` formats (`test`: the run lists the test series).
@@ -143,6 +148,8 @@ class Run {
   form::Window1& w_;
   // This run's copy of the template: what a run empties or lists applies to its own lines.
   fw::Array<std::string> cells_;
+  // The cells of each source column the template holds.
+  std::vector<form::SourceCells> sources_;
   // The controls read for every device, found once.
   const fw::PopupMenu& unit_;
   const fw::CheckBox& organizerBox_;
@@ -164,11 +171,13 @@ void Run::go() {
   try {
     build();
   } catch (const std::bad_alloc&) {
-    fail(kOutOfMemory);
+    fail(stoppedPartWay("out of memory"));
   } catch (const std::length_error&) {
-    fail(kOutOfMemory);
+    fail(stoppedPartWay("out of memory"));
+  } catch (const std::exception& e) {
+    fail(stoppedPartWay(e.what()));
   } catch (...) {
-    fail(kStoppedPartWay);
+    fail(stoppedPartWay(""));
   }
 }
 
@@ -178,7 +187,7 @@ void Run::build() {
   std::string text;
   appendSectionLines(text, w_);
   w_.RefDesPrefix = w_.RefDesPreCB().Text();
-  cells_[42] = w_.AreaEF().Text();
+  cells_[form::kAreaCell] = w_.AreaEF().Text();
   const SeriesStep series = seriesStep(w_.SeriesPU().ListIndex());
   w_.TestEF().setText("");
   refNumber_ = intOf(w_.RefDesStartEF().Text());
@@ -203,30 +212,35 @@ void Run::build() {
                        stopMargin(series.valuesPerDecade);
   if (start <= limit) {
     const std::string problem =
-        rangeProblem(units::Evalue(limit, series.valuesPerDecade, 0), series.test);
+        rangeProblem(units::Evalue(limit, series.valuesPerDecade, 0, fw::Yield), series.test);
     if (!problem.empty()) {
       refuse(problem);
       return;
     }
   }
-  SeriesWalk walk(start, limit, series);
+  const std::vector<double> values = seriesValues(start, limit, series);
   // The bound, cheap, settles most runs; past the limit only the text's exact size may refuse it.
-  if (textBound(text.size(), walk, series.test) > kMaxTextBytes) {
-    if (const std::uint64_t bytes = textBytes(text.size(), walk, multiplier, series.test);
-        bytes > kMaxTextBytes) {
+  std::uint64_t bytes = textBound(text.size(), values.size(), series.test);
+  if (bytes > kMaxTextBytes) {
+    bytes = textBytes(text.size(), values, multiplier, series.test);
+    if (bytes > kMaxTextBytes) {
       refuse("The text would be " + roundedUpSizeText(bytes) + "; Go writes at most " +
              sizeText(kMaxTextBytes));
       return;
     }
   }
+  // Room for the whole text at once, so it is never copied as it grows. The bound can be a few
+  // times the text, but never past the limit, and the room the text does not fill is never
+  // written, so the system gives it no memory.
+  text.reserve(static_cast<std::size_t>(bytes));
 
   w_.DeviceCntST().setText("");
   std::int32_t countdown = 2;
   std::int32_t deviceCount = 0;
 
-  while (const std::optional<double> E = walk.next()) {
+  for (const double E : values) {
     ++deviceCount;
-    device({*E, *E * multiplier}, series.test, text);
+    device(deviceValue(E, multiplier), series.test, text);
     if (countdown <= 0) {
       w_.TestEF().setText(text);
       w_.CurrentValueST().setText("Last device generated so far:" + valueText_);
@@ -251,29 +265,23 @@ void Run::refuse(const std::string& message) {
   w_.CurrentValueST().setText(message);
 }
 
-void Run::fail(const char* message) {
+void Run::fail(const std::string& message) {
   if (!w_.isOpen()) return;
   w_.TestEF().setText("");
   refuse(message);
 }
 
-std::uint64_t Run::textBound(std::uint64_t sectionBytes, SeriesWalk walk, bool test) const {
-  const std::uint64_t line = lineBound(test);
-  // The walk is bounded by the unit tables' range, checked before: a few thousand values at most.
-  std::uint64_t devices = 0;
-  while (walk.next()) ++devices;
-  return plusTimes(sectionBytes, devices, line);
+std::uint64_t Run::textBound(std::uint64_t sectionBytes, std::size_t devices, bool test) const {
+  return plusTimes(sectionBytes, devices, lineBound(test));
 }
 
 // On a copy, so that the run starts from the same template, designator and index numbers.
-std::uint64_t Run::textBytes(std::uint64_t sectionBytes, SeriesWalk walk, double multiplier,
-                             bool test) const {
+std::uint64_t Run::textBytes(std::uint64_t sectionBytes, const std::vector<double>& values,
+                             double multiplier, bool test) const {
   Run count(*this);
   count.counting_ = true;
   ByteCount bytes{sectionBytes};
-  while (const std::optional<double> E = walk.next()) {
-    count.device({*E, *E * multiplier}, test, bytes);
-  }
+  for (const double E : values) count.device(deviceValue(E, multiplier), test, bytes);
   return bytes.bytes;
 }
 
@@ -291,24 +299,30 @@ std::uint64_t Run::lineBound(bool test) const {
   if (test) {
     for (int cell = 0; cell < kTestListingCells; ++cell) bytes.at(cell) = kLongestCodeBytes;
   } else {
-    for (int p = w_.FirstSourceStart + w_.PartNumberValOffset; p <= w_.LastSource;
-         p += w_.SourcePitch) {
-      if (!cells_[p - 3].empty()) {
-        atLeastCode(p);
-        atLeastCode(p + 5);
+    for (const form::SourceCells& c : sources_) {
+      if (!cells_[c.manufacturer].empty()) {
+        atLeastCode(c.valueCode);
+        atLeastCode(c.marking);
       } else {
-        for (int cell : {p - 1, p, p + 1, p + 3, p + 5}) bytes.at(cell) = 0;
+        for (int cell : {c.prefix, c.valueCode, c.suffix, c.vendor, c.marking}) bytes.at(cell) = 0;
       }
     }
-    for (int cell : {1, 5, 8, 40}) bytes.at(cell) = kLongestCodeBytes;
-    bytes.at(44) = spicePrefix_.Text().size();
-    bytes.at(46) = spiceParameters_.Text().size();
+    for (int cell :
+         {form::kNameValueCell, form::kValueCell, form::kValueFieldCell, form::kSpiceValueCell}) {
+      bytes.at(cell) = kLongestCodeBytes;
+    }
+    bytes.at(form::kSpicePrefixCell) = spicePrefix_.Text().size();
+    bytes.at(form::kSpiceParamCell) = spiceParameters_.Text().size();
     const bool partNumber = partNumberBox_.Value();
     const bool organizer = organizerBox_.Value();
     if (partNumber || organizer) {
-      bytes.at(0) = libraryPrefix_.Text().size();
-      if (organizer) bytes.at(0) += kLongestCodeBytes + 1;
-      if (partNumber) bytes.at(0) += bytes.at(12) + bytes.at(13) + bytes.at(14);
+      std::uint64_t& name = bytes.at(form::kNameCell);
+      name = libraryPrefix_.Text().size();
+      if (organizer) name += kLongestCodeBytes + 1;
+      if (partNumber) {
+        const form::SourceCells first = w_.sourceCells(0);
+        name += bytes.at(first.prefix) + bytes.at(first.valueCode) + bytes.at(first.suffix);
+      }
     }
   }
   std::uint64_t line = w_.RefDesPrefix.size() + kLongestRefNumberBytes + 1;
@@ -335,9 +349,10 @@ std::string Run::rangeProblem(double lastE, bool test) const {
 }
 
 bool Run::anyActiveColumnUses(int valueFormat) const {
-  for (int p = w_.FirstSourceStart + w_.PartNumberValOffset; p <= w_.LastSource;
-       p += w_.SourcePitch) {
-    if (!cells_[p - 3].empty() && w_.ResCodeFormat[p] == valueFormat) return true;
+  for (const form::SourceCells& c : sources_) {
+    if (!cells_[c.manufacturer].empty() && w_.ResCodeFormat[c.valueCode] == valueFormat) {
+      return true;
+    }
   }
   return false;
 }
@@ -358,38 +373,37 @@ void Run::normalDevice(const DeviceValue& value) {
   int minDigits = kNoDigits;
   sourceColumns(value, minDigits);
   valueText_ = units::Double2HumanValue(value.V, minDigits, true, w_.Units);
-  cells_[1] = valueText_;
-  cells_[5] = valueText_;
-  cells_[8] = unit_.ListIndex() == kUnitRowWithoutUnitText
-                  ? valueText_
-                  : fw::Left(valueText_, fw::Len(valueText_) - 1);
+  cells_[form::kNameValueCell] = valueText_;
+  cells_[form::kValueCell] = valueText_;
+  cells_[form::kValueFieldCell] = unit_.ListIndex() == kUnitRowWithoutUnitText
+                                      ? valueText_
+                                      : fw::Left(valueText_, fw::Len(valueText_) - 1);
   libraryName(value);
-  cells_[40] = units::Double2spice(value.V, w_.Units);
-  cells_[44] = spicePrefix_.Text();
-  cells_[46] = spiceParameters_.Text();
+  cells_[form::kSpiceValueCell] = units::Double2spice(value.V, w_.Units);
+  cells_[form::kSpicePrefixCell] = spicePrefix_.Text();
+  cells_[form::kSpiceParamCell] = spiceParameters_.Text();
 }
 
 // Each column with a manufacturer gets its value code and marking; a column without one is
 // emptied, so its four columns stay empty while their separators keep the line's 20 columns.
 void Run::sourceColumns(const DeviceValue& value, int& minDigits) {
-  int source = 0;
-  for (int p = w_.FirstSourceStart + w_.PartNumberValOffset;
-       p <= w_.LastSource && source < kSourceColumns; p += w_.SourcePitch, ++source) {
-    if (!cells_[p - 3].empty()) {
-      if (auto code = valueCode(w_.ResCodeFormat[p], value, indexCounters_[source],
+  for (std::size_t source = 0; source < sources_.size(); ++source) {
+    const form::SourceCells& c = sources_[source];
+    if (!cells_[c.manufacturer].empty()) {
+      if (auto code = valueCode(w_.ResCodeFormat[c.valueCode], value, indexCounters_[source],
                                 sigDigits_[source], w_.Units)) {
-        cells_[p] = std::move(code->code);
+        cells_[c.valueCode] = std::move(code->code);
         digitCount_ = code->digitCount;
       }
-      if (auto mark = marking(w_.MrkFormat[p + 5], value)) cells_[p + 5] = std::move(*mark);
+      if (auto mark = marking(w_.MrkFormat[c.marking], value)) cells_[c.marking] = std::move(*mark);
       minDigits = std::min(minDigits, digitCount_);
     } else {
-      for (int cell : {p - 1, p, p + 1}) {
+      for (int cell : {c.prefix, c.valueCode, c.suffix}) {
         cells_[cell] = "";
         if (!counting_) fw::Yield();
       }
-      cells_[p + 3] = "";
-      cells_[p + 5] = "";
+      cells_[c.vendor] = "";
+      cells_[c.marking] = "";
     }
     if (!counting_) fw::Yield();
   }
@@ -402,13 +416,15 @@ void Run::libraryName(const DeviceValue& value) {
   const bool organizer = organizerBox_.Value();
   if (!partNumber && !organizer) return;
   const std::string& prefix = libraryPrefix_.Text();
-  const std::string number = cells_[12] + cells_[13] + cells_[14];
+  const form::SourceCells first = w_.sourceCells(0);
+  const std::string number = cells_[first.prefix] + cells_[first.valueCode] + cells_[first.suffix];
+  std::string& name = cells_[form::kNameCell];
   if (!organizer) {
-    cells_[0] = number + prefix;
+    name = number + prefix;
     return;
   }
   const std::string lo = units::Double2EMMM(value.V, digitCount_);
-  cells_[0] = partNumber ? lo + " " + number + prefix : lo + " " + prefix;
+  name = partNumber ? lo + " " + number + prefix : lo + " " + prefix;
 }
 
 }  // namespace

@@ -43,9 +43,9 @@ double stopMargin(int valuesPerDecade) noexcept;
 // progress in CurrentValueST and the count in DeviceCntST. Refuses, with a message in
 // CurrentValueST and an empty TestEF and DeviceCntST, a Start below 0.0001, a range that the
 // chosen unit's tables cannot format and a text that would pass kMaxTextBytes; a run that fails
-// part-way (out of memory, say) leaves them empty too and says so. The window's template is left
-// as the form's handlers keep it; a second press while a run is going on does nothing, and a run
-// whose window closes ends at once.
+// part-way (out of memory, say) leaves them empty too and says so, and why. The window's
+// template is left as the form's handlers keep it; a second press while a run is going on does
+// nothing, and a run whose window closes ends at once.
 void PushButton1_Action(form::Window1& w);
 
 }  // namespace generate

@@ -26,6 +26,16 @@ struct ValueDigits {
 // 10^-303 and 10^308). Formatters give the empty text for such values.
 std::optional<ValueDigits> valueDigits(double value);
 
+// A value with its digit string and decade exponent worked out once, for a caller that formats
+// the same value several ways: Go writes about eight texts and codes for every device. Each
+// formatter takes one; a bare double converts to it, its digits worked out on the spot.
+struct Value {
+  Value(double x) : number(x), digits(valueDigits(x)) {}
+  double number;
+  // Nothing where valueDigits gives nothing.
+  std::optional<ValueDigits> digits;
+};
+
 // The decade exponent alone, for any double (minus infinity for 0, NaN for a negative value).
 double decadeExponent(double value);
 

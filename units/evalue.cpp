@@ -7,7 +7,6 @@
 #include <utility>
 
 #include "framework/numbers.h"
-#include "framework/runtime.h"
 
 namespace units {
 namespace {
@@ -32,12 +31,13 @@ constexpr std::array<std::pair<double, double>, 3> kOneTwoFive{
 
 constexpr int kMostPerDecade = 192;
 
-// The values the walk of one series meets, worked out once: values[i] is the series value of
-// step i (values[0] the series base), for i from 0 to perDecade.
+// The series values of one decade, worked out once: values[i] is the series value of step i
+// (values[0] the series base), for i from 0 to perDecade.
 struct SeriesTable {
   double digits = 0;  // the decade scale leaves this many digits before the point
-  // values[0] < values[1] < ... < values[rising]: the whole walk for the E series; for 1-2-5 its
-  // first four values (100, 200, 500, 1000), after which the walk ends but for a w above 1000.
+  // values[0] < values[1] < ... < values[rising]: the whole decade for the E series; for 1-2-5
+  // its first four values (100, 200, 500, 1000), after which the running product falls back
+  // below 1000 and is read only for a w above 1000.
   int rising = 0;
   std::array<double, kMostPerDecade + 1> values{};
 };
@@ -50,8 +50,8 @@ double corrected(double n, Corrections corrections) {
   return n;
 }
 
-// The series values computed as the walk always computed them (a running product of the step
-// ratio, rounded, corrected), so each is the very double the walk compared before.
+// The series values of one decade: the running product of the step ratio from the base, each
+// rounded to a whole number and corrected.
 SeriesTable makeTable(int perDecade, double base, double digits, Corrections corrections) {
   SeriesTable table;
   table.digits = digits;
@@ -74,7 +74,7 @@ struct Tables {
       makeTable(6, 10, 1, kE6),           makeTable(12, 10, 1, kE12), makeTable(24, 10, 1, kE24),
       makeTable(48, 100, 2, {}),          makeTable(96, 100, 2, {}),  makeTable(192, 100, 2, kE192),
       makeTable(125, 100, 2, kOneTwoFive)};
-  // Log(10) and the decade scales 10^e, computed once as every call computed them.
+  // Log(10) and the decade scales 10^e, computed once for all calls.
   double log10 = Log(10);
   static constexpr int kLowestScale = -330;  // a positive double's decade scale lies in -326..307
   static constexpr int kHighestScale = 310;
@@ -117,9 +117,9 @@ const SeriesTable* tableOf(const Tables& all, int perDecade) {
   }
 }
 
-// The distance of values[step] after the walk went on through `step` steps, computed as the walk
-// computed it: the same expression in modes 0 and 1; modes 2 and 3 count down by 1.0 per step
-// from 10000.0 and 0.0 (whole numbers, so the count is exact).
+// The distance of values[step] from w: on the square-root scale in mode 0, by difference in mode
+// 1; modes 2 and 3 count down by 1.0 per step from 10000.0 and 0.0 (whole numbers, so the count
+// is exact), so that every step up the series comes nearer.
 double distanceAt(const SeriesTable& table, int step, double w, int snapMode) {
   const double n = table.values[step];
   switch (snapMode) {
@@ -136,7 +136,7 @@ double distanceAt(const SeriesTable& table, int step, double w, int snapMode) {
 
 }  // namespace
 
-double Evalue(double value, int valuesPerDecade, int snapMode) {
+double Evalue(double value, int valuesPerDecade, int snapMode, void (*yield)()) {
   const Tables& all = tables();
   const SeriesTable* found = tableOf(all, valuesPerDecade);
   if (found == nullptr || snapMode < 0 || snapMode > 3) return -1.0;
@@ -156,14 +156,13 @@ double Evalue(double value, int valuesPerDecade, int snapMode) {
     if (Abs(w - whole) <= whole * 1e-12) w = whole;
   }
 
-  // The walk goes on through every step whose series value lies below w: there the values rise,
-  // so the distance falls in every mode (modes 2 and 3 count it down; in mode 0 (n x w)^0.5
-  // rises with n, at least 0.05 % per step, and stays below w, or for the last value below
-  // w at most a rounding error above it). So the walk is taken up at `start`, the last series
-  // value below w: the steps before are exactly those the step-by-step walk went on through,
-  // and the steps from there compare the very same distances as before, so the result is the
-  // same to the last bit. The 1-2-5 series rises over its first four values only; beyond them
-  // (w above 1000 at a decade edge) the walk goes on step by step as it always did.
+  // The snapped value is where the series, read up from its base, stops coming nearer to w.
+  // Below w the values rise, so each comes nearer than the one before in every mode (modes 2
+  // and 3 count the distance down; in mode 0 (n x w)^0.5 rises with n, at least 0.05 % per
+  // step, and stays below w, or for the last value below w at most a rounding error above it).
+  // So the search starts at `start`, the last series value below w, found by binary search
+  // among the rising values. The 1-2-5 series rises over its first four values only; beyond
+  // them (w above 1000 at a decade edge) the search reads the values that follow one by one.
   const std::span<const double> rising(table.values.data(), table.rising + 1);
   const auto firstNotBelow = std::lower_bound(rising.begin(), rising.end(), w) - rising.begin();
   const int start = static_cast<int>(std::max<std::ptrdiff_t>(0, firstNotBelow - 1));
@@ -171,11 +170,10 @@ double Evalue(double value, int valuesPerDecade, int snapMode) {
   double best = table.values[start];
   double bestDistance = distanceAt(table, start, w, snapMode);
 
-  // The series rises monotonically within the decade, so the first step that is no improvement
-  // ends the walk at the overall best value. Modes 2 and 3 count their distance down by one per
-  // step below (or not above) the value, so every such step is an improvement. A step that goes
-  // on yields to the event loop; the skipped steps are not made, so they do not yield. The walk
-  // makes at most one step that goes on, but in the 1-2-5 series for a w above 1000.
+  // The series rises within the decade, so the first value that comes no nearer ends the
+  // search at the nearest one. Modes 2 and 3 count their distance down by one per value below
+  // (or not above) w, so every such value comes nearer. Each value the search moves on to calls
+  // `yield`: at most one, but in the 1-2-5 series for a w above 1000.
   for (int i = start + 1; i <= valuesPerDecade; ++i) {
     const double n = table.values[i];
     double distance = 0;
@@ -202,10 +200,10 @@ double Evalue(double value, int valuesPerDecade, int snapMode) {
     if (!(distance < bestDistance)) break;
     bestDistance = distance;
     best = n;
-    fw::Yield();
-    // In modes 0 and 1 the next step is no improvement once a rising value not below w went on:
-    // the next value is farther from w, by at least 1 (mode 1) or 0.05 % of w (mode 0), far
-    // more than any rounding. So the walk ends here without computing that distance.
+    if (yield != nullptr) yield();
+    // In modes 0 and 1 the next value comes no nearer once the search moved on to a rising value
+    // not below w: the next value is farther from w, by at least 1 (mode 1) or 0.05 % of w (mode
+    // 0), far more than any rounding. So the search ends here without computing that distance.
     if (snapMode <= kSnapNearest && n >= w && i < table.rising) break;
   }
   return best * scale;

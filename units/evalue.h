@@ -14,14 +14,14 @@ inline constexpr int kSnapNotAbove = 3;     // largest series value not above th
 // `value` snapped to the series with `valuesPerDecade` values per decade (6, 12, 24, 48, 96,
 // 192, or 125 for the 1-2-5 series), in the same unit. Of two equally near series values the
 // lower one wins. The series values are computed once per series (the running product of the
-// step ratio, rounded and corrected to the standard's values) and kept in a table; a call finds the
-// value's place in it by binary search and walks on from the series value below, comparing the same
-// distances as the step-by-step walk, so its result is the same to the last bit. It yields to the
-// event loop after every step of that walk that goes on (at most one, but in the 1-2-5 series for a
-// scaled value just above 1000); the steps it skips do not yield. Result codes: -1.0 for any other
-// `valuesPerDecade` or a snap mode outside 0 to 3; -2.0 for a negative value, NaN or an infinity. 0
-// gives 0.0, and so does a positive value too small for its decade to be scaled in double precision
-// (below about 10^-305); a value whose snapped value passes the largest double gives infinity.
-double Evalue(double value, int valuesPerDecade, int snapMode);
+// step ratio, rounded and corrected to the standard's values) and kept in a table; a call finds
+// the last series value below the value by binary search and moves on from it to the next
+// values while they come nearer. It calls `yield`, when one is given, after each value it moves
+// on to (at most one, but in the 1-2-5 series for a scaled value just above 1000); Go passes the
+// event loop's yield. Result codes: -1.0 for any other `valuesPerDecade` or a snap mode outside
+// 0 to 3; -2.0 for a negative value, NaN or an infinity. 0 gives 0.0, and so does a positive
+// value too small for its decade to be scaled in double precision (below about 10^-305); a value
+// whose snapped value passes the largest double gives infinity.
+double Evalue(double value, int valuesPerDecade, int snapMode, void (*yield)() = nullptr);
 
 }  // namespace units

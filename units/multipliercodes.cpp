@@ -16,8 +16,8 @@ std::string multiplierCode(const ValueDigits& v, int digits) {
   return fw::Left(v.s, digits) + fw::Str(v.d - digits + 1);
 }
 
-std::string Double2MMME(double value, int digits, bool reportTooSmall) {
-  const auto v = valueDigits(value);
+std::string Double2MMME(const Value& value, int digits, bool reportTooSmall) {
+  const auto& v = value.digits;
   if (!v) return {};
   if (inMultiplierRange(*v, digits)) return multiplierCode(*v, digits);
   if ((v->d <= -4 && digits == 3) || (v->d <= -3 && digits == 2)) {
@@ -26,31 +26,31 @@ std::string Double2MMME(double value, int digits, bool reportTooSmall) {
   return rForm(*v, digits, plusOne(digits));
 }
 
-std::string Double20MMME(double value, int digits) {
-  const auto v = valueDigits(value);
+std::string Double20MMME(const Value& value, int digits) {
+  const auto& v = value.digits;
   if (!v) return {};
   if (inMultiplierRange(*v, digits)) return multiplierCode(*v, digits);
   if ((v->d <= -3 && digits == 3) || (v->d <= -2 && digits == 2)) return kTooSmallMarker;
   return leadingZeroRForm(*v, digits, plusOne(digits));
 }
 
-std::string Double2mrkMMME(double value, int digits) {
-  const auto v = valueDigits(value);
+std::string Double2mrkMMME(const Value& value, int digits) {
+  const auto& v = value.digits;
   if (!v) return {};
   if (v->d < 0) return kTooSmallMarker;
   if (inMultiplierRange(*v, digits)) return multiplierCode(*v, digits);
   return leadingZeroRForm(*v, digits, plusOne(digits));
 }
 
-std::string Double2Mrk0603Code(double value) {
-  const auto v = valueDigits(value);
+std::string Double2Mrk0603Code(const Value& value) {
+  const auto& v = value.digits;
   if (!v) return {};
   const double p = v->d + 1;
   if (p <= 0 || p > 8) return {};
   // The E96 values are 10^(i / 96) rounded to three digits, so the position follows from the
   // logarithm of the value scaled to 10..100; a power of ten (scaled to 100) counts as 97, the
   // first position of the next decade.
-  const double x = value * fw::Pow(10, fw::Floor(Log(1 / value) / Log(10) + 2));
+  const double x = value.number * fw::Pow(10, fw::Floor(Log(1 / value.number) / Log(10) + 2));
   int index = fw::ToInt32(fw::Floor(Log(x) / Log(10) * 95.962 - 94.932 + 0.5));
   if (index == 97) index = 1;
   return fw::Right("0" + fw::Str(index), 2) + fw::Mid(EIA0603codes, toInt(p), 1);

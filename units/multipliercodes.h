@@ -26,19 +26,19 @@ bool inMultiplierRange(const ValueDigits& v, int digits);
 // characters ("1R3", "R01", "47R0"); below 0.01 (2 digits) or 0.001 (3 digits) the too-small
 // marker when `reportTooSmall` is true, else the empty text. Any other digit count gives the R
 // form for every value.
-std::string Double2MMME(double value, int digits, bool reportTooSmall);
+std::string Double2MMME(const Value& value, int digits, bool reportTooSmall);
 
 // As Double2MMME, with a "0" ahead of the R below 1 ("0R47") and the too-small marker, always,
 // one decade higher: below 0.1 (2 digits) or 0.01 (3 digits).
-std::string Double20MMME(double value, int digits);
+std::string Double20MMME(const Value& value, int digits);
 
 // The too-small marker below 1, else the multiplier code or the R form ("1R00").
-std::string Double2mrkMMME(double value, int digits);
+std::string Double2mrkMMME(const Value& value, int digits);
 
 // The three-character EIA-96 marking code: the position (01 to 96) of the value's three
 // significant digits in the E96 series and the letter of the power of ten, Y (1 to 10) to F
 // (10^7 to 10^8): "01B" for 1000, "52C" for 34000. The empty text outside 1 to 10^8.
-std::string Double2Mrk0603Code(double value);
+std::string Double2Mrk0603Code(const Value& value);
 
 // The index number `number` in decimal, and its last 2, 3 or 4 digits padded with zeros
 // ("5", "05", "005", "0005"; 12345 gives "45" in the two-digit form).

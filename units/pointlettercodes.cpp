@@ -41,8 +41,9 @@ std::string splitFromPadded(const ValueDigits& v, PointLetter p, int fraction, i
   return fw::Left(head + std::string(p.letter) + tail, cut);
 }
 
-std::string resistorStyle(double value, int digits, bool reportTooSmall, PointLetter unitLetter) {
-  const auto v = valueDigits(value);
+std::string resistorStyle(const Value& value, int digits, bool reportTooSmall,
+                          PointLetter unitLetter) {
+  const auto& v = value.digits;
   if (!v) return {};
   if (v->d <= -2) return reportTooSmall ? "Too Small" : "";
   // With 3 digits a letter keeps one more decade: its four characters still hold all three
@@ -56,16 +57,16 @@ std::string resistorStyle(double value, int digits, bool reportTooSmall, PointLe
 
 }  // namespace
 
-std::string Double2MMKM(double value, int digits, bool reportTooSmall) {
+std::string Double2MMKM(const Value& value, int digits, bool reportTooSmall) {
   return resistorStyle(value, digits, reportTooSmall, {"R", 0});
 }
 
-std::string Double2MMVM(double value, int digits, bool reportTooSmall) {
+std::string Double2MMVM(const Value& value, int digits, bool reportTooSmall) {
   return resistorStyle(value, digits, reportTooSmall, {"V", 0});
 }
 
-std::string Double2uHMME(double value, int digits) {
-  const auto v = valueDigits(value);
+std::string Double2uHMME(const Value& value, int digits) {
+  const auto& v = value.digits;
   if (!v) return {};
   if (inMultiplierRange(*v, digits)) return multiplierCode(*v, digits);
   if ((v->d <= -4 && digits == 2) || (v->d <= -5 && digits == 3)) return kTooSmallMarker;
@@ -75,16 +76,16 @@ std::string Double2uHMME(double value, int digits) {
   return rForm(*v, digits, plusOne(digits));
 }
 
-std::string Double2MRMMME(double value, int digits) {
-  const auto v = valueDigits(value);
+std::string Double2MRMMME(const Value& value, int digits) {
+  const auto& v = value.digits;
   if (!v) return {};
   if (inMultiplierRange(*v, digits)) return multiplierCode(*v, digits);
   if (v->d >= -1) return rForm(*v, digits, plusOne(digits));
   return splitFromPadded(*v, kMilliM, digits, plusOne(digits));
 }
 
-std::string Double2MMLRKM(double value, int digits) {
-  const auto v = valueDigits(value);
+std::string Double2MMLRKM(const Value& value, int digits) {
+  const auto& v = value.digits;
   if (!v) return {};
   if (v->d <= -3) return splitFromPadded(*v, kMilliL, digits, plusOne(digits));
   if (v->d <= 2) return rForm(*v, digits, 5);

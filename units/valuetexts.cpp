@@ -45,8 +45,9 @@ std::string splitAtPoint(const std::string& s, double integerDigits, double frac
 
 }  // namespace
 
-std::string Double2HumanValue(double value, int digits, bool withUnits, const UnitTable& units) {
-  const auto v = valueDigits(value);
+std::string Double2HumanValue(const Value& value, int digits, bool withUnits,
+                              const UnitTable& units) {
+  const auto& v = value.digits;
   if (!v) return {};
   std::string text;
   if (v->d < 0) {
@@ -60,8 +61,8 @@ std::string Double2HumanValue(double value, int digits, bool withUnits, const Un
   return text;
 }
 
-std::string Double2stackpole(double value, int digits, const UnitTable& units) {
-  const auto v = valueDigits(value);
+std::string Double2stackpole(const Value& value, int digits, const UnitTable& units) {
+  const auto& v = value.digits;
   if (!v) return {};
   std::string text;
   if (v->d < 0) {
@@ -76,12 +77,12 @@ std::string Double2stackpole(double value, int digits, const UnitTable& units) {
   return fw::Uppercase(text + units.RealSuffixTxt[suffixIndex(v->d, 4)]);
 }
 
-std::string Double2spice(double value, const UnitTable& units) {
+std::string Double2spice(const Value& value, const UnitTable& units) {
   ValueDigits v;
-  if (value == 0) {
-    v = {"000000000", decadeExponent(value)};
-  } else if (const auto digits = valueDigits(value)) {
-    v = *digits;
+  if (value.number == 0) {
+    v = {"000000000", decadeExponent(value.number)};
+  } else if (value.digits) {
+    v = *value.digits;
   } else {
     return {};
   }
@@ -95,8 +96,8 @@ std::string Double2spice(double value, const UnitTable& units) {
   return text + units.SpiceSuffixTxt[suffixIndex(v.d, 1)];
 }
 
-std::string Double2EMMM(double value, int digits) {
-  const auto v = valueDigits(value);
+std::string Double2EMMM(const Value& value, int digits) {
+  const auto& v = value.digits;
   if (!v) return {};
   const double e = v->d - digits + 1;
   std::string exponent;

@@ -108,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, Sizes, ::testing::ValuesIn(tables::rowsOf("go/siz
                          tables::nameOf);
 
 // A run that fails part-way leaves no text, not even what a progress refresh showed, and no
-// count, and says so.
+// count, and says so, with the reason the failure gives.
 TEST_F(GoTest, ARunThatFailsKeepsNoText) {
   struct Row {
     std::function<void()> fault;
@@ -116,7 +116,8 @@ TEST_F(GoTest, ARunThatFailsKeepsNoText) {
   };
   const Row rows[] = {
       {[] { throw std::bad_alloc(); }, "Go stopped part-way (out of memory) and kept no text"},
-      {[] { throw std::runtime_error("lost"); }, "Go stopped part-way and kept no text"},
+      {[] { throw std::runtime_error("lost"); }, "Go stopped part-way (lost) and kept no text"},
+      {[] { throw 42; }, "Go stopped part-way and kept no text"},
   };
   set({"ValueSuffixPU=1", "RefDesPreCB=R", "SeriesPU=1", "StartEF=10", "StopEF=100"});
   for (const Row& row : rows) {

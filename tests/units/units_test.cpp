@@ -68,14 +68,16 @@ TEST(Evalue, ReproducesTheStandardSeriesInEveryDecade) {
   }
 }
 
-TEST(Evalue, YieldsAfterEveryStepOfItsWalkThatGoesOn) {
+TEST(Evalue, YieldsAfterEveryValueItMovesOnTo) {
   fw::HeadlessBackend backend;
   fw::Runtime runtime(backend);
-  // E12 at 4.7: the walk takes up at 39, the series value below; the step to 47 comes nearer.
-  EXPECT_NEAR(Evalue(4.7, 12, 0), 4.7, 1e-12);
+  // E12 at 4.7: the search starts at 39, the series value below; the step to 47 comes nearer.
+  EXPECT_NEAR(Evalue(4.7, 12, 0, fw::Yield), 4.7, 1e-12);
   EXPECT_EQ(backend.yields, 1);
   backend.yields = 0;
-  EXPECT_EQ(Evalue(1, 12, 0), 1.0);  // the series base itself: no step comes nearer
+  EXPECT_EQ(Evalue(1, 12, 0, fw::Yield), 1.0);  // the series base itself: no step comes nearer
+  EXPECT_EQ(backend.yields, 0);
+  EXPECT_NEAR(Evalue(4.7, 12, 0), 4.7, 1e-12);  // given no yield, it yields to nothing
   EXPECT_EQ(backend.yields, 0);
 }
 
