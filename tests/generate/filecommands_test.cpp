@@ -52,8 +52,17 @@ class FileCommands : public GoTest {
     generate::appendSectionLines(text, w());
     return text;
   }
-
-  void expectRoundTrip(const std::string& name);
+  // Go, Save, Open into fresh windows, Go again: the same text, byte for byte.
+  void expectRoundTrip(const std::string& name) {
+    forceGo();
+    const std::string text = output();
+    ASSERT_FALSE(text.empty()) << "Go refused the form: " << w().CurrentValueST().Text();
+    save(folder / name);
+    EXPECT_TRUE(backend.messages.empty()) << backend.messages.front();
+    openFresh(folder / name);
+    forceGo();
+    EXPECT_EQ(output(), text);
+  }
 
   testing_support::TempFolder temp;
   const fs::path& folder = temp.path;
@@ -61,18 +70,6 @@ class FileCommands : public GoTest {
 
 using testing_support::slurp;
 const auto write = testing_support::spill;
-
-// Go, Save, Open into fresh windows, Go again: the same text, byte for byte.
-void FileCommands::expectRoundTrip(const std::string& name) {
-  forceGo();
-  const std::string text = output();
-  ASSERT_FALSE(text.empty()) << "Go refused the form: " << w().CurrentValueST().Text();
-  save(folder / name);
-  EXPECT_TRUE(backend.messages.empty()) << backend.messages.front();
-  openFresh(folder / name);
-  forceGo();
-  EXPECT_EQ(output(), text);
-}
 
 // The rows of files/roundtrip.tsv: texts whose Mac Roman bytes are also well-formed UTF-8 of
 // other characters, and a form without lengths or widths, whose device lines keep an empty area.
@@ -297,7 +294,6 @@ TEST_F(FileCommands, SaveCases) {
   for (const char* link : {"link.txt", "ahead.txt", "stray.txt"}) {
     EXPECT_TRUE(fs::is_symlink(folder / link)) << link;
   }
-  EXPECT_TRUE(fs::is_empty(folder / "sub"));
 
   const std::set<std::string> names = namesIn(folder);
 
@@ -323,9 +319,8 @@ TEST_F(FileCommands, OpenCases) {
       "*_Param_A\t1\t1\t10\t20\tLP\tLS\tFalse\t\t 1%\tR\tFormat 1.02\t1\n\n\n";
   std::string binary;
   for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 37 + 128) % 256 | 0x80);
-  // "{}" stands for the folder that holds the files.
-  const std::string notText = "The selected file is not a text file.\n\"{}/";
-  const std::string noForm = "The selected file holds no Quillex form.\n\"{}/";
+  const std::string notText = "The selected file is not a text file.\n\"" + folder.string() + "/";
+  const std::string noForm = "The selected file holds no Quillex form.\n\"" + folder.string() + "/";
   struct Row {
     std::string name;
     std::string bytes;
@@ -376,9 +371,7 @@ TEST_F(FileCommands, OpenCases) {
       EXPECT_EQ(app().fpath, fw::FolderItem(folder));
       w().StopEF().setText("30");
     } else {
-      std::string message = row.message;
-      message.replace(message.find("{}"), 2, folder.string());
-      EXPECT_EQ(backend.messages, std::vector<std::string>{message});
+      EXPECT_EQ(backend.messages, std::vector<std::string>{row.message});
       EXPECT_EQ(state(), before);
     }
   }
