@@ -137,8 +137,6 @@ TEST_F(Window1Test, EveryMenuItemReachesItsCommand) {
   }
 }
 
-class StaticAttrTest : public Window1Test {};
-
 // The attribute a field holds: its name without the kind suffix (a dot in "Name.Prefix").
 std::string attributeOf(const fw::Control& field) {
   std::string name = field.Name();
@@ -146,12 +144,12 @@ std::string attributeOf(const fw::Control& field) {
   return name == "NamePrefix" ? "Name.Prefix" : name;
 }
 
-// The controls stand in the tab order as they were created, but for the blank viewer, which is
-// at 0 with the first label, and editing any of them runs no code. No two overlap. Each of the
-// 27 attribute fields (every edit field and combo box but the URL field at the bottom; Category
-// and Function are the combo boxes) has one label naming its attribute, centred above it, or,
-// for the URLs, one button on its left ("URLFamily -->").
-TEST_F(StaticAttrTest, ControlsAndTheLabelsOfTheAttributes) {
+// The Static Attributes window's controls stand in the tab order as they were created, but for
+// the blank viewer, which is at 0 with the first label, and editing any of them runs no code. No
+// two overlap. Each of the 27 attribute fields (every edit field and combo box but the URL field at
+// the bottom; Category and Function are the combo boxes) has one label naming its attribute,
+// centred above it, or, for the URLs, one button on its left ("URLFamily -->").
+TEST_F(Window1Test, StaticAttributesControlsAndTheirLabels) {
   auto& window = form::StaticAttr::Instance();
   expectControlsApart(window, 876, 650);
   int position = 0;
@@ -191,8 +189,9 @@ TEST_F(StaticAttrTest, ControlsAndTheLabelsOfTheAttributes) {
   EXPECT_EQ(window.control("HTMLViewer1").kind(), fw::ControlKind::HTMLViewer);
 }
 
-// Chosen again, from either window: the same window in front, values unchanged.
-TEST_F(StaticAttrTest, MenuShowsOneWindow) {
+// Windows > Static Attributes chosen again, from either window: the same window in front, values
+// unchanged.
+TEST_F(Window1Test, StaticAttributesMenuShowsOneWindow) {
   ASSERT_TRUE(runtime.dispatchMenu("WindowsStaticAttributes", &w));
   auto* first = dynamic_cast<form::StaticAttr*>(runtime.findWindow(typeid(form::StaticAttr)));
   ASSERT_NE(first, nullptr);
@@ -213,10 +212,9 @@ class Edits : public Window1Test, public ::testing::WithParamInterface<tables::R
 
 TEST_P(Edits, EmptyTheOutputAndSomeCheckTheFormForGo) {
   const tables::Row& row = GetParam();
-  w.ValueSuffixPU().userChoose(1);
-  w.RefDesPreCB().userChoose(1);
-  w.LibPreEF().setText("A");
-  w.TestEF().setText("R1\tresult");
+  for (const auto& step : {"ValueSuffixPU:1", "RefDesPreCB:1", "LibPreEF=A", "TestEF=R1\tresult"}) {
+    act(w, step);
+  }
   w.PushButton1().setEnabled(false);
   w.OutputLineArray[0] = "run";
   const fw::Array<std::string> before = w.OutputLineArray;
