@@ -19,6 +19,7 @@
 #include "form/staticattr.h"
 #include "form/window1.h"
 #include "framework/runtime.h"
+#include "generate/attributetext.h"
 #include "qt/qtbackend.h"
 #include "qt/windowview.h"
 #include "startup.h"
@@ -167,13 +168,10 @@ QString shownBy(const QWidget* w) {
 }
 
 QString heldBy(const fw::Control& c) {
-  std::string text;
-  if (auto* field = dynamic_cast<const fw::EditField*>(&c)) text = field->Text();
+  std::string text = generate::fieldText(c);  // a field's or a combo box's text, True or False
   if (auto* label = dynamic_cast<const fw::StaticText*>(&c)) text = label->Text();
   if (auto* button = dynamic_cast<const fw::PushButton*>(&c)) text = button->Caption();
-  if (auto* box = dynamic_cast<const fw::CheckBox*>(&c)) text = box->Value() ? "True" : "False";
   if (auto* popup = dynamic_cast<const fw::PopupMenu*>(&c)) text = popup->Text();
-  if (auto* combo = dynamic_cast<const fw::ComboBox*>(&c)) text = combo->Text();
   auto* list = dynamic_cast<const fw::ListControl*>(&c);
   return described(QString::fromStdString(text), c.Enabled(), c.Visible(),
                    list ? list->ListIndex() : -2);
