@@ -19,7 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A fresh folder per test, removed afterwards.
 class TempFolder : public ::testing::Test {
  protected:
   testing_support::TempFolder temp;
@@ -83,8 +82,6 @@ TEST_F(TempFolder, ReplacingAndReadingAFile) {
   const fw::FileContent tooLarge = fw::ReadWholeFile(item, 4);
   EXPECT_TRUE(tooLarge.tooLarge);
   EXPECT_FALSE(tooLarge.bytes);
-  EXPECT_EQ(item.Name(), "R1.txt");
-  EXPECT_EQ(item.Parent().path(), folder);
   EXPECT_EQ(fw::ReadWholeFile(fw::FolderItem("/dev/null")).error, "not a regular file");
   EXPECT_FALSE(fw::ReadWholeFile(fw::FolderItem("/dev/null")).bytes);
 }

@@ -11,6 +11,7 @@
 #include "framework/encoding.h"
 #include "framework/headlessbackend.h"
 #include "framework/runtime.h"
+#include "generate/attributetext.h"
 #include "generate/filecommands.h"
 #include "generate/reader.h"
 
@@ -18,16 +19,11 @@ namespace {
 
 void check(const fw::Window& window) {
   for (const auto& control : window.controls()) {
-    std::string text;
-    bool oneLine = true;
-    if (const auto* field = dynamic_cast<const fw::EditField*>(control.get())) {
-      text = field->Text();
-      oneLine = !control->initial().Multiline;
-    } else if (const auto* combo = dynamic_cast<const fw::ComboBox*>(control.get())) {
-      text = combo->Text();
+    const std::string text = generate::fieldText(*control);
+    const bool oneLine = !control->initial().Multiline;
+    if (!fw::IsValidUtf8(text) || (oneLine && text.find_first_of("\t\r\n") != std::string::npos)) {
+      std::abort();
     }
-    if (!fw::IsValidUtf8(text)) std::abort();
-    if (oneLine && text.find_first_of("\t\r\n") != std::string::npos) std::abort();
   }
 }
 

@@ -29,8 +29,7 @@ std::vector<tables::Row> casesIn(const std::string& folder, const char* extensio
     const fs::path& file = entry.path();
     found.push_back({tables::testName(file.stem()), {folder + "/" + file.filename().string()}});
   }
-  std::sort(found.begin(), found.end(),
-            [](const auto& a, const auto& b) { return a.name < b.name; });
+  std::ranges::sort(found, {}, &tables::Row::name);
   return found;
 }
 // The file of the case `row` with `extension` instead of its own.
@@ -46,6 +45,13 @@ TEST_P(GoldenText, GoWritesTheExpectedText) {
   const std::string want = slurp(fileOf(GetParam(), ".txt"));
   ASSERT_FALSE(want.empty());
   EXPECT_EQ(output(), want);
+}
+
+// The first nine lines of a text: the section lines, where Go wrote it.
+std::vector<std::string> sectionLinesOf(const std::string& text) {
+  auto lines = tables::split(text, '\n');
+  lines.resize(generate::kSectionCount);
+  return lines;
 }
 
 class Reader : public GoTest, public ::testing::WithParamInterface<tables::Row> {};

@@ -52,8 +52,17 @@ class FileCommands : public GoTest {
     generate::appendSectionLines(text, w());
     return text;
   }
-
-  void expectRoundTrip(const std::string& name);
+  // Go, Save, Open into fresh windows, Go again: the same text, byte for byte.
+  void expectRoundTrip(const std::string& name) {
+    forceGo();
+    const std::string text = output();
+    ASSERT_FALSE(text.empty()) << "Go refused the form: " << w().CurrentValueST().Text();
+    save(folder / name);
+    EXPECT_TRUE(backend.messages.empty()) << backend.messages.front();
+    openFresh(folder / name);
+    forceGo();
+    EXPECT_EQ(output(), text);
+  }
 
   testing_support::TempFolder temp;
   const fs::path& folder = temp.path;
@@ -62,44 +71,22 @@ class FileCommands : public GoTest {
 using testing_support::slurp;
 const auto write = testing_support::spill;
 
-// A form opened, run and saved: the saved file begins with the opened file's section lines, byte
-// for byte in Mac Roman, also where its bytes look like UTF-8 of another character.
-TEST_F(FileCommands, AnOpenedFormIsSavedAsItWasWritten) {
-  const fs::path opened = fs::path(QUILLEX_TEST_DATA) / "read/every-field-its-own-text.txt";
-  openFresh(opened);
-  forceGo();
-  save(folder / "again.txt");
-  EXPECT_EQ(sectionLinesOf(slurp(folder / "again.txt")), sectionLinesOf(slurp(opened)));
-}
+// The rows of files/roundtrip.tsv: texts whose Mac Roman bytes are also well-formed UTF-8 of
+// other characters, and a form without lengths or widths, whose device lines keep an empty area.
+class SavedForm : public FileCommands, public ::testing::WithParamInterface<tables::Row> {};
 
-// Go, Save, Open into fresh windows, Go again: the same text, byte for byte.
-void FileCommands::expectRoundTrip(const std::string& name) {
-  forceGo();
-  const std::string text = output();
-  ASSERT_FALSE(text.empty()) << "Go refused the form: " << w().CurrentValueST().Text();
-  save(folder / name);
-  EXPECT_TRUE(backend.messages.empty()) << backend.messages.front();
-  openFresh(folder / name);
-  forceGo();
-  EXPECT_EQ(output(), text);
-}
-
-// Texts whose Mac Roman bytes are also well-formed UTF-8 of other characters, and a form without
-// lengths or widths, whose device lines keep an empty area.
-TEST_F(FileCommands, ASavedFormComesBackWhole) {
-  const std::vector<std::pair<std::string, std::string>> rows = {
-      {"zener", "StaticAttr.DescriptionEF=Zener l’écran"},    // ’é: D5 8E, UTF-8 for "Վ"
-      {"response", "StaticAttr.DescriptionEF=Response ≈µs"},  // ≈µ: C5 B5, UTF-8 for "ŵ"
-      {"dash", "ValSufEF=–É"},                                // –É: D0 83, UTF-8 for "Ѓ"
-      {"no area", "ValPreEF="}};
-  for (const auto& [name, setting] : rows) {
-    SCOPED_TRACE(name);
-    set({"ValueSuffixPU=7", "RefDesPreCB=D", "ManufCB(0)=Vishay", "StartEF=1", "StopEF=3",
-         setting});
-    expectRoundTrip(name);
+TEST_P(SavedForm, ComesBackWhole) {
+  set({"ValueSuffixPU=7", "RefDesPreCB=D", "ManufCB(0)=Vishay", "StartEF=1", "StopEF=3",
+       GetParam()[1]});
+  expectRoundTrip(GetParam().name);
+  if (GetParam().name == "no_area") {
+    EXPECT_TRUE(output().ends_with("\t3.01\t\t\t\n"));  // E96 to 3.01 V: no area, SPICE fields
   }
-  EXPECT_TRUE(output().ends_with("\t3.01\t\t\t\n"));  // E96 to 3.01 V: no area, SPICE fields
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, SavedForm,
+                         ::testing::ValuesIn(tables::rowsOf("files/roundtrip.tsv", 2)),
+                         tables::nameOf);
 
 // The same over generated forms, in shards, each made on fresh windows in the order the file
 // records it: every series, unit, value format, marking and check-box state; in the text fields
@@ -111,11 +98,6 @@ class GeneratedForms : public FileCommands, public ::testing::WithParamInterface
 TEST_P(GeneratedForms, ComeBackWhole) {
   std::mt19937 random(static_cast<std::mt19937::result_type>(GetParam()));
   const auto pick = [&](const auto& from) { return from[random() % from.size()]; };
-  const auto upTo = [](int n) {
-    std::vector<std::string> rows;
-    for (int i = 0; i < n; ++i) rows.push_back(std::to_string(i));
-    return rows;
-  };
   std::vector<std::string> ascii, macRoman, lookAlikes;
   for (char c = ' '; c < 0x7F; ++c) ascii.emplace_back(1, c);
   for (int byte = 0x80; byte < 0x100; ++byte) {
@@ -128,20 +110,10 @@ TEST_P(GeneratedForms, ComeBackWhole) {
       }
     }
   }
-  const std::map<std::string_view, std::vector<std::string>> choices = {
-      {"SeriesPU", upTo(8)},
-      {"ValFmtPU", upTo(17)},
-      {"MrkPU", upTo(4)},
-      {"ValueSuffixPU", {"1", "2", "3", "4", "5", "6", "7"}},
-      {"PreLOCB", {"True", "False"}},
-      {"PrefixPNCB", {"True", "False"}},
-      {"StartEF", {"1", "2.2", "33"}},
-      {"StopEF", {"50", "470", "1000"}},
-      {"SigDigEF", upTo(5)},
-      {"RefDesStartEF", {"0", "17", "1000"}},
-      {"IndexStartEF", {"0", "99"}},
-      {"LengthEF", {"", "", "0.5", "2.25", "x"}},
-      {"WidthEF", {"", "", "1", "x"}}};
+  std::map<std::string, std::vector<std::string>, std::less<>> choices;
+  for (const auto& row : tables::rowsOf("files/choices.tsv")) {
+    choices[row[0]].assign(row.cells.begin() + 1, row.cells.end());
+  }
   for (int k = 0; k < 100; ++k) {
     SCOPED_TRACE("form " + std::to_string(k));
     w().Close();
@@ -226,12 +198,11 @@ std::set<std::string> namesIn(const fs::path& folder) {
   return names;
 }
 
-// Every save case: where the dialog's answer points, the second line of the message (none when
-// the save succeeds), and the file that then holds the text. The file name always becomes the name
-// chosen, the title stays, what is refused stays as it was, a link stays a link, and no folder
-// ever keeps a temporary file. The superuser saves, or the user 4242, a member of the group of
-// another user's files, in a folder of their own that they may write but not read (so it cannot be
-// flushed), in a shared library folder of another user's (755) and in a sticky folder (1777).
+// Every save case of files/savecases.tsv. The file name always becomes the name chosen, the title
+// stays, what is refused stays as it was, a link stays a link, and no folder ever keeps a
+// temporary file. The superuser saves, or the user 4242 in a folder of their own that they may
+// write but not read (so it cannot be flushed), in a shared library folder of another user's and in
+// a sticky folder.
 TEST_F(FileCommands, SaveCases) {
   set({"ValueSuffixPU=1", "RefDesPreCB=R", "StopEF=11"});
   go();
@@ -266,95 +237,63 @@ TEST_F(FileCommands, SaveCases) {
   fs::create_symlink("later.txt", folder / "ahead.txt");
   fs::create_symlink(folder / "missing" / "x.txt", folder / "stray.txt");
   fs::create_directory(folder / "sub");
-  const std::string longest = std::string(251, 'n') + ".txt";  // 255 bytes, the system's limit
-  struct Row {
-    fs::path target;
-    std::string reason;     // the message's second line; "?" any; empty: saved
-    std::string written;    // the file in the folder that then holds the text
-    bool fullDisk = false;  // the disk takes only a few bytes
-    bool asUser = false;    // saved by the user 4242 (only when the tests run as the superuser)
-  };
-  const std::vector<Row> rows = {
-      {folder / "new.txt", "", "new.txt"},
-      {folder / longest, "", longest},
-      {folder / "theirs.txt", "", "theirs.txt"},  // another user's file, saved by the superuser
-      {folder / "kept.txt", "Permission denied", ""},
-      {folder / "link.txt", "", "real.txt"},
-      {folder / "ahead.txt", "", "later.txt"},  // a link whose file does not exist yet
-      {folder / "stray.txt", "No such file or directory", ""},  // a link into a missing folder
-      {folder / "sub", "Is a directory", ""},
-      {"/dev/null", "not a regular file", ""},
-      {folder / "gone" / "x.txt", "No such file or directory", ""},
-      {"/proc/quillex.txt", "?", ""},                                // a folder nobody can write to
-      {folder / "mine/team.txt", "", "mine/team.txt", false, true},  // the group kept
-      {folder / "library/book.txt", "File too large", "", true, true},  // the limit when in place
-      {folder / "library/book.txt", "", "library/book.txt", false, true},  // written in place
-      {folder / "library/new.txt", "Permission denied", "", false, true},
-      {folder / "drop/note.txt", "", "drop/note.txt", false, true},  // the rename refused
-      {folder / "real.txt", "File too large", "", true},
-  };
-  for (const Row& row : rows) {
-    if (row.asUser && !root) continue;
-    SCOPED_TRACE(row.target);
+  for (const tables::Row& row : tables::rowsOf("files/savecases.tsv", 5)) {
+    const fs::path target = folder / row[0];  // a path from / stays as it is
+    const std::string &reason = row[1], &written = row[2];
+    const bool asUser = row[3].ends_with("as user"), fullDisk = row[3].starts_with("full disk");
+    if (asUser && !root) continue;
+    SCOPED_TRACE(target);
     backend.messages.clear();
     std::set<std::string> names = namesIn(folder);
-    const std::string old = fs::is_regular_file(row.target) ? slurp(row.target) : "";
+    const std::string old = fs::is_regular_file(target) ? slurp(target) : "";
     // The superuser takes on the user's identity for the save alone, as far as files can tell.
-    if (row.asUser) {
+    if (asUser) {
       ASSERT_TRUE(setgroups(1, &group) == 0 && setegid(user) == 0 && seteuid(user) == 0);
     }
     // A file-size limit, which binds the superuser too, stands for a full disk.
     struct rlimit limit {};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
-    const rlim_t unlimited = std::exchange(limit.rlim_cur, row.fullDisk ? 16 : limit.rlim_cur);
+    const rlim_t unlimited = std::exchange(limit.rlim_cur, fullDisk ? 16 : limit.rlim_cur);
     const auto previous = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
-    save(row.target);
+    save(target);
     limit.rlim_cur = unlimited;
     setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, previous);
-    if (row.asUser) {
+    if (asUser) {
       ASSERT_TRUE(seteuid(0) == 0 && setegid(0) == 0 && setgroups(0, nullptr) == 0);
     }
-    if (row.reason.empty()) {
+    if (reason.empty()) {
       EXPECT_EQ(backend.messages, std::vector<std::string>{});
-      EXPECT_EQ(slurp(folder / row.written), saved);
-      names.insert(row.written);
+      EXPECT_EQ(slurp(folder / written), saved);
+      names.insert(written);
+      if (!row[4].empty()) {
+        struct stat info {};
+        ASSERT_EQ(stat(target.c_str(), &info), 0);
+        const uid_t expectedOwner = row[4].ends_with("the user's") ? user : owner;
+        EXPECT_EQ(
+            std::tuple(info.st_uid, info.st_gid, info.st_mode & 07777),
+            std::tuple(expectedOwner, group, static_cast<mode_t>(std::stoul(row[4], nullptr, 8))));
+      }
     } else {
       ASSERT_EQ(backend.messages.size(), 1u);
       const std::string first = "The text file could not be created.\n";
       EXPECT_TRUE(backend.messages[0].starts_with(first)) << backend.messages[0];
-      if (row.reason != "?") {
-        EXPECT_EQ(backend.messages[0], first + row.reason);
+      if (reason != "?") {
+        EXPECT_EQ(backend.messages[0], first + reason);
       }
-      if (fs::is_regular_file(row.target)) {
-        EXPECT_EQ(slurp(row.target), old);
+      if (fs::is_regular_file(target)) {
+        EXPECT_EQ(slurp(target), old);
       }
     }
     EXPECT_EQ(namesIn(folder), names);
-    EXPECT_EQ(app().FileName, row.target.filename());
+    EXPECT_EQ(app().FileName, target.filename());
     EXPECT_EQ(w().Title(), "Untitled");
-  }
-  // Owner, group and permissions kept; only the owner of a file that a user who may not give it
-  // away replaces with a file of their own changes.
-  for (const auto& [name, fileOwner, fileGroup, mode] :
-       std::vector<std::tuple<std::string, uid_t, gid_t, mode_t>>{
-           {"theirs.txt", owner, group, 0640},
-           {"mine/team.txt", user, group, 0664},
-           {"library/book.txt", owner, group, 0666},
-           {"drop/note.txt", owner, group, 0666}}) {
-    if (!root && name != "theirs.txt") continue;
-    struct stat info {};
-    ASSERT_EQ(stat((folder / name).c_str(), &info), 0) << name;
-    EXPECT_EQ(std::tuple(info.st_uid, info.st_gid, info.st_mode & 07777),
-              std::tuple(fileOwner, fileGroup, mode))
-        << name;
   }
   EXPECT_EQ(fs::status(folder / "kept.txt").permissions(), readOnly);
   for (const char* link : {"link.txt", "ahead.txt", "stray.txt"}) {
     EXPECT_TRUE(fs::is_symlink(folder / link)) << link;
   }
-  EXPECT_TRUE(fs::is_empty(folder / "sub"));
 
   const std::set<std::string> names = namesIn(folder);
 
@@ -380,9 +319,8 @@ TEST_F(FileCommands, OpenCases) {
       "*_Param_A\t1\t1\t10\t20\tLP\tLS\tFalse\t\t 1%\tR\tFormat 1.02\t1\n\n\n";
   std::string binary;
   for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 37 + 128) % 256 | 0x80);
-  // "{}" stands for the folder that holds the files.
-  const std::string notText = "The selected file is not a text file.\n\"{}/";
-  const std::string noForm = "The selected file holds no Quillex form.\n\"{}/";
+  const std::string notText = "The selected file is not a text file.\n\"" + folder.string() + "/";
+  const std::string noForm = "The selected file holds no Quillex form.\n\"" + folder.string() + "/";
   struct Row {
     std::string name;
     std::string bytes;
@@ -433,9 +371,7 @@ TEST_F(FileCommands, OpenCases) {
       EXPECT_EQ(app().fpath, fw::FolderItem(folder));
       w().StopEF().setText("30");
     } else {
-      std::string message = row.message;
-      message.replace(message.find("{}"), 2, folder.string());
-      EXPECT_EQ(backend.messages, std::vector<std::string>{message});
+      EXPECT_EQ(backend.messages, std::vector<std::string>{row.message});
       EXPECT_EQ(state(), before);
     }
   }

@@ -7,6 +7,7 @@
 #include <functional>
 #include <new>
 #include <stdexcept>
+#include <utility>
 
 #include "gotest.h"
 
@@ -110,29 +111,25 @@ INSTANTIATE_TEST_SUITE_P(Rows, Sizes, ::testing::ValuesIn(tables::rowsOf("go/siz
 // A run that fails part-way leaves no text, not even what a progress refresh showed, and no
 // count, and says so, with the reason the failure gives.
 TEST_F(GoTest, ARunThatFailsKeepsNoText) {
-  struct Row {
-    std::function<void()> fault;
-    const char* message;
-  };
-  const Row rows[] = {
+  const std::pair<std::function<void()>, const char*> rows[] = {
       {[] { throw std::bad_alloc(); }, "Go stopped part-way (out of memory) and kept no text"},
       {[] { throw std::runtime_error("lost"); }, "Go stopped part-way (lost) and kept no text"},
       {[] { throw 42; }, "Go stopped part-way and kept no text"},
   };
   set({"ValueSuffixPU=1", "RefDesPreCB=R", "SeriesPU=1", "StartEF=10", "StopEF=100"});
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.message);
+  for (const auto& [fault, message] : rows) {
+    SCOPED_TRACE(message);
     bool shown = false;
     backend.onYield = [&] {
       if (!output().empty()) shown = true;
-      if (shown) row.fault();
+      if (shown) fault();
     };
     go();
     backend.onYield = nullptr;
     EXPECT_TRUE(shown);
     EXPECT_TRUE(output().empty());
     EXPECT_TRUE(w().DeviceCntST().Text().empty());
-    EXPECT_EQ(w().CurrentValueST().Text(), row.message);
+    EXPECT_EQ(w().CurrentValueST().Text(), message);
   }
 }
 

@@ -8,13 +8,11 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "form/window1.h"
 #include "formsteps.h"
 #include "framework/headlessbackend.h"
 #include "framework/runtime.h"
-#include "generate/attributetext.h"
 #include "generate/commands.h"
 #include "tables.h"
 
@@ -46,10 +44,3 @@ class GoTest : public ::testing::Test {
   fw::HeadlessBackend backend;
   fw::Runtime runtime{backend};
 };
-
-// The first nine lines of a text: the section lines, where Go wrote it.
-inline std::vector<std::string> sectionLinesOf(const std::string& text) {
-  auto lines = tables::split(text, '\n');
-  lines.resize(generate::kSectionCount);
-  return lines;
-}

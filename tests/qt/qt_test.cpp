@@ -1,8 +1,8 @@
 // The program on the offscreen Qt platform as a person meets it. The main window: its size,
 // menus, tab order, lists and resizing; the Edit menu and the clipboard on a focused field; the
 // wheel; an error in a handler; File > Save and File > Open through their dialogs, also for a
-// document whose name is not UTF-8; File > Quit. Go: a family from a form filled in with the mouse
-// and keyboard, read back from the widgets, and its Static Attributes window brought back from
+// document whose name is not UTF-8. Go: a family from a form filled in with the mouse and
+// keyboard, read back from the widgets, and its Static Attributes window brought back from
 // minimized with Ctrl+T; clicks and keys that arrive while a run goes on, which wait for its end;
 // the main window closed in the middle of a run; and the progress shown while it runs.
 //
@@ -19,6 +19,7 @@
 #include "form/staticattr.h"
 #include "form/window1.h"
 #include "framework/runtime.h"
+#include "generate/attributetext.h"
 #include "qt/qtbackend.h"
 #include "qt/windowview.h"
 #include "startup.h"
@@ -167,13 +168,10 @@ QString shownBy(const QWidget* w) {
 }
 
 QString heldBy(const fw::Control& c) {
-  std::string text;
-  if (auto* field = dynamic_cast<const fw::EditField*>(&c)) text = field->Text();
+  std::string text = generate::fieldText(c);  // a field's or a combo box's text, True or False
   if (auto* label = dynamic_cast<const fw::StaticText*>(&c)) text = label->Text();
   if (auto* button = dynamic_cast<const fw::PushButton*>(&c)) text = button->Caption();
-  if (auto* box = dynamic_cast<const fw::CheckBox*>(&c)) text = box->Value() ? "True" : "False";
   if (auto* popup = dynamic_cast<const fw::PopupMenu*>(&c)) text = popup->Text();
-  if (auto* combo = dynamic_cast<const fw::ComboBox*>(&c)) text = combo->Text();
   auto* list = dynamic_cast<const fw::ListControl*>(&c);
   return described(QString::fromStdString(text), c.Enabled(), c.Visible(),
                    list ? list->ListIndex() : -2);
@@ -388,16 +386,6 @@ class QtTest : public QObject {
     QCOMPARE(QtProgram::dialogs,
              (QStringList{"Select a text file\t" + documents + '\t', save + opened,
                           save + " ** WARNING **    Empty File"}));
-  }
-
-  // File > Quit ends the program.
-  void fileQuitEndsTheProgram() {
-    HookedQtBackend backend;
-    fw::Runtime runtime(backend);
-    QTimer::singleShot(0, [&] {
-      backend.viewOf(form::Window1::Instance())->findChild<QAction*>("FileQuit")->trigger();
-    });
-    QCOMPARE(quillex::Main(runtime, {}), 0);
   }
 
   // E12 from 10 to 100 ohm with the initial sources: 13 devices, the last 100. Then a

@@ -12,7 +12,6 @@
 #include <map>
 #include <sstream>
 #include <string>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -53,16 +52,13 @@ TEST(Evalue, ReproducesTheStandardSeriesInEveryDecade) {
       for (size_t k = 0; k < values.size(); ++k) {
         const double a = values[k] * unit;
         const double b = (k + 1 < values.size() ? values[k + 1] : 10 * values[0]) * unit;
-        const std::tuple<double, int, double> cases[] = {{a, 0, a},
-                                                         {a, 1, a},
-                                                         {a, 2, a},
-                                                         {a, 3, a},
-                                                         {a * (1 + 1e-9), 2, b},
-                                                         {b * (1 - 1e-9), 3, a}};
-        for (const auto& [value, mode, expected] : cases) {
+        const auto expect = [&](double value, int mode, double expected) {
           EXPECT_NEAR(Evalue(value, perDecade, mode), expected, expected * 1e-12)
               << value << " with " << perDecade << " per decade, mode " << mode;
-        }
+        };
+        for (int mode = 0; mode <= 3; ++mode) expect(a, mode, a);
+        expect(a * (1 + 1e-9), 2, b);
+        expect(b * (1 - 1e-9), 3, a);
       }
     }
   }
