@@ -120,11 +120,9 @@ void WindowView::applyLocks() {
 
 void WindowView::pressDefaultButton() {
   if (model_ == nullptr) return;
-  // Return in a multi-line field is a new line, not the default button.
-  if (auto* plain = qobject_cast<QPlainTextEdit*>(QApplication::focusWidget())) {
-    if (!plain->isReadOnly()) plain->insertPlainText("\n");
-    return;
-  }
+  // Return in a multi-line field is the field's own (an editable one takes it as a new line
+  // before any shortcut sees it), never the default button.
+  if (qobject_cast<QPlainTextEdit*>(QApplication::focusWidget())) return;
   for (const auto& control : model_->controls()) {
     if (control->kind() != fw::ControlKind::PushButton || !control->initial().Default) continue;
     auto& button = static_cast<fw::PushButton&>(*control);

@@ -14,6 +14,7 @@
 #include <csignal>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <random>
 #include <set>
 #include <tuple>
@@ -198,6 +199,23 @@ std::set<std::string> namesIn(const fs::path& folder) {
   return names;
 }
 
+constexpr uid_t kUser = 4242;
+
+// For as long as it lives, the superuser is the user 4242, a member of `group`, as far as files
+// can tell: the superuser's own rights would hide what a user meets.
+class AsUser {
+ public:
+  explicit AsUser(gid_t group)
+      : ok_(setgroups(1, &group) == 0 && setegid(kUser) == 0 && seteuid(kUser) == 0) {}
+  ~AsUser() { ok_ = seteuid(0) == 0 && setegid(0) == 0 && setgroups(0, nullptr) == 0; }
+  AsUser(const AsUser&) = delete;
+  AsUser& operator=(const AsUser&) = delete;
+  bool ok() const { return ok_; }
+
+ private:
+  bool ok_;
+};
+
 // Every save case of files/savecases.tsv. The file name always becomes the name chosen, the title
 // stays, what is refused stays as it was, a link stays a link, and no folder ever keeps a
 // temporary file. The superuser saves, or the user 4242 in a folder of their own that they may
@@ -214,7 +232,7 @@ TEST_F(FileCommands, SaveCases) {
   for (const char* name : {"theirs.txt", "kept.txt", "real.txt"}) write(folder / name, name);
   ASSERT_EQ(chown((folder / "theirs.txt").c_str(), owner, group), 0);
   ASSERT_EQ(chmod((folder / "theirs.txt").c_str(), 0640), 0);
-  const uid_t user = 4242;
+  const uid_t user = kUser;
   if (root) {
     ASSERT_EQ(chmod(folder.c_str(), 0755), 0);
     // The old text of the note is longer than the new one, which is written over it in place.
@@ -246,22 +264,22 @@ TEST_F(FileCommands, SaveCases) {
     backend.messages.clear();
     std::set<std::string> names = namesIn(folder);
     const std::string old = fs::is_regular_file(target) ? slurp(target) : "";
-    // The superuser takes on the user's identity for the save alone, as far as files can tell.
-    if (asUser) {
-      ASSERT_TRUE(setgroups(1, &group) == 0 && setegid(user) == 0 && seteuid(user) == 0);
-    }
-    // A file-size limit, which binds the superuser too, stands for a full disk.
-    struct rlimit limit {};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
-    const rlim_t unlimited = std::exchange(limit.rlim_cur, fullDisk ? 16 : limit.rlim_cur);
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
-    save(target);
-    limit.rlim_cur = unlimited;
-    setrlimit(RLIMIT_FSIZE, &limit);
-    std::signal(SIGXFSZ, previous);
-    if (asUser) {
-      ASSERT_TRUE(seteuid(0) == 0 && setegid(0) == 0 && setgroups(0, nullptr) == 0);
+    {
+      // The user's identity for the save alone.
+      std::optional<AsUser> as;
+      if (asUser) {
+        ASSERT_TRUE(as.emplace(group).ok());
+      }
+      // A file-size limit, which binds the superuser too, stands for a full disk.
+      struct rlimit limit {};
+      ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+      const rlim_t unlimited = std::exchange(limit.rlim_cur, fullDisk ? 16 : limit.rlim_cur);
+      const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+      ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+      save(target);
+      limit.rlim_cur = unlimited;
+      setrlimit(RLIMIT_FSIZE, &limit);
+      std::signal(SIGXFSZ, previous);
     }
     if (reason.empty()) {
       EXPECT_EQ(backend.messages, std::vector<std::string>{});
@@ -340,6 +358,8 @@ TEST_F(FileCommands, OpenCases) {
        notText + "huge.txt\": It is larger than the 64 MB of the longest text Go writes."},
       // A name that is not UTF-8 is shown as Mac Roman, where the byte E9 is "È".
       {"missing-\xE9.txt", "", notText + "missing-È.txt\": No such file or directory", true},
+      {"link.txt", "", ""},             // a symbolic link to the form of bom.txt
+      {"read-only.txt", formText, ""},  // another user's, that the user 4242 may only read
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -350,8 +370,18 @@ TEST_F(FileCommands, OpenCases) {
     } else if (row.name == "huge.txt") {
       write(file, formText);
       fs::resize_file(file, generate::kMaxTextBytes + 1);  // sparse: nothing more is written
+    } else if (row.name == "link.txt") {
+      fs::create_symlink("bom.txt", file);
     } else if (!row.name.starts_with("missing")) {
       write(file, row.bytes);
+    }
+    const bool asUser = row.name == "read-only.txt";
+    if (asUser && geteuid() != 0) continue;
+    std::optional<AsUser> as;
+    if (asUser) {
+      ASSERT_EQ(chmod(folder.c_str(), 0755), 0);
+      ASSERT_TRUE(chown(file.c_str(), 4321, 8765) == 0 && chmod(file.c_str(), 0444) == 0);
+      ASSERT_TRUE(as.emplace(8765).ok());
     }
     // The form, the title and the file state.
     const auto state = [&] { return std::tuple(form(), w().Title(), app().FileName, app().fpath); };
@@ -362,6 +392,7 @@ TEST_F(FileCommands, OpenCases) {
       backend.dialogAnswers.push_back(fw::FolderItem(file));
       EXPECT_TRUE(FileOpen_Action(w()));
     }
+    as.reset();
     if (row.message.empty()) {
       EXPECT_EQ(backend.messages, std::vector<std::string>{});
       EXPECT_EQ(w().StopEF().Text(), "20");

@@ -1,6 +1,6 @@
 // The program's own main, watched by a timer that starts with its Qt application: in each event
-// loop (a message box's, then the program's) it writes the main window's title, then a message,
-// which it closes, or else the form's Stop, and then quits through File > Quit.
+// loop (a message box's, then the program's) it writes the main window's title, then a message
+// with its title, which it closes, or else the form's Stop, and then quits through File > Quit.
 
 #include <QtWidgets>
 #include <cstdio>
@@ -15,7 +15,8 @@ static void watch() {
     }
     std::printf("main window: %s\n", window ? qPrintable(window->windowTitle()) : "none");
     if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      std::printf("message: %s\n", qPrintable(box->text()));
+      std::printf("message, titled %s: %s\n", qPrintable(box->windowTitle()),
+                  qPrintable(box->text()));
       return box->accept();
     }
     timer->stop();

@@ -399,8 +399,8 @@ class QtTest : public QObject {
     p.type("StopEF", "100");
     p.type("RefDesPreCB", "R");
     QVERIFY(!p.widget("PushButton1")->isEnabled());
-    QtProgram::press(Qt::Key_Tab);  // leaving the box commits the entry
-    QTest::mouseClick(p.widget("PushButton1"), Qt::LeftButton);
+    QtProgram::press(Qt::Key_Tab);     // leaving the box commits the entry
+    QtProgram::press(Qt::Key_Return);  // Go is the default button
 
     auto* output = p.widget<QPlainTextEdit>("TestEF");
     QCOMPARE(output->toPlainText().count('\n'), 9 + 13);
