@@ -203,17 +203,11 @@ constexpr uid_t kUser = 4242;
 
 // For as long as it lives, the superuser is the user 4242, a member of `group`, as far as files
 // can tell: the superuser's own rights would hide what a user meets.
-class AsUser {
- public:
+struct AsUser {
   explicit AsUser(gid_t group)
-      : ok_(setgroups(1, &group) == 0 && setegid(kUser) == 0 && seteuid(kUser) == 0) {}
-  ~AsUser() { ok_ = seteuid(0) == 0 && setegid(0) == 0 && setgroups(0, nullptr) == 0; }
-  AsUser(const AsUser&) = delete;
-  AsUser& operator=(const AsUser&) = delete;
-  bool ok() const { return ok_; }
-
- private:
-  bool ok_;
+      : ok(setgroups(1, &group) == 0 && setegid(kUser) == 0 && seteuid(kUser) == 0) {}
+  ~AsUser() { (void)(seteuid(0) == 0 && setegid(0) == 0 && setgroups(0, nullptr) == 0); }
+  const bool ok;
 };
 
 // Every save case of files/savecases.tsv. The file name always becomes the name chosen, the title
@@ -268,7 +262,7 @@ TEST_F(FileCommands, SaveCases) {
       // The user's identity for the save alone.
       std::optional<AsUser> as;
       if (asUser) {
-        ASSERT_TRUE(as.emplace(group).ok());
+        ASSERT_TRUE(as.emplace(group).ok);
       }
       // A file-size limit, which binds the superuser too, stands for a full disk.
       struct rlimit limit {};
@@ -381,7 +375,7 @@ TEST_F(FileCommands, OpenCases) {
     if (asUser) {
       ASSERT_EQ(chmod(folder.c_str(), 0755), 0);
       ASSERT_TRUE(chown(file.c_str(), 4321, 8765) == 0 && chmod(file.c_str(), 0444) == 0);
-      ASSERT_TRUE(as.emplace(8765).ok());
+      ASSERT_TRUE(as.emplace(8765).ok);
     }
     // The form, the title and the file state.
     const auto state = [&] { return std::tuple(form(), w().Title(), app().FileName, app().fpath); };
