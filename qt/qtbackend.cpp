@@ -1,6 +1,7 @@
 #include "qtbackend.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -31,14 +32,24 @@ QString shownPath(const std::filesystem::path& path) {
   return QFile::decodeName(QByteArray::fromStdString(path.native()));
 }
 
-// The file a dialog answered, by the bytes of its path. The suggested name taken as the dialog
-// showed it is the suggested file's own name, even one that is not UTF-8.
-fw::FolderItem chosenFile(const QString& chosen, const std::string& suggestedName = {}) {
-  const QFileInfo file(chosen);
-  const std::filesystem::path folder = QFile::encodeName(file.path()).toStdString();
-  if (!suggestedName.empty() &&
-      file.fileName() == QFile::decodeName(QByteArray::fromStdString(suggestedName))) {
-    return fw::FolderItem(folder / suggestedName);
+// Whether Qt names `path` by the same bytes again once it has shown it.
+bool nameable(const std::filesystem::path& path) {
+  return QFile::encodeName(shownPath(path)).toStdString() == path.native();
+}
+
+// The file a dialog answered, by the bytes of its path. A path that differs from the suggested
+// file's only where Qt had to replace what it could not show keeps the suggested file's bytes
+// there: the suggested folder, also one whose name is not UTF-8, and the suggested name in any
+// folder. Without a suggestion, the path is taken as Qt names it.
+fw::FolderItem chosenFile(const QString& chosen, const std::filesystem::path& suggested = {}) {
+  const QFileInfo file(QDir::cleanPath(chosen));
+  const std::filesystem::path suggestedFolder = suggested.parent_path();
+  const std::filesystem::path folder =
+      !suggested.empty() && file.path() == QDir::cleanPath(shownPath(suggestedFolder))
+          ? suggestedFolder
+          : std::filesystem::path(QFile::encodeName(file.path()).toStdString());
+  if (!suggested.empty() && file.fileName() == shownPath(suggested.filename())) {
+    return fw::FolderItem(folder / suggested.filename());
   }
   return fw::FolderItem(folder / QFile::encodeName(file.fileName()).toStdString());
 }
@@ -164,13 +175,29 @@ std::optional<fw::FolderItem> QtBackend::openDialog(const fw::FileDialogRequest&
 }
 
 std::optional<fw::FolderItem> QtBackend::saveDialog(const fw::FileDialogRequest& request) {
-  std::filesystem::path start = request.initialFolder ? request.initialFolder->path() : "";
-  if (!request.suggestedFileName.empty()) start /= request.suggestedFileName;
+  std::filesystem::path folder = request.initialFolder ? request.initialFolder->path() : "";
+  std::error_code ec;
+  if (!folder.empty()) folder = std::filesystem::absolute(folder, ec);
+  const std::filesystem::path suggested = request.suggestedFileName.empty()
+                                              ? std::filesystem::path()
+                                              : folder / request.suggestedFileName;
   const QString title = toQt(request.title.empty() ? request.promptText : request.title);
-  const QString chosen = QFileDialog::getSaveFileName(dialogParent(), title, shownPath(start));
+  QFileDialog dialog(dialogParent(), title, shownPath(suggested.empty() ? folder : suggested));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  if (!suggested.empty() && !nameable(folder)) {
+    // Qt cannot list a folder whose name it cannot show, and would start somewhere else with
+    // only the suggested name, which then names a file there. It starts in the nearest folder
+    // above that it can list, its name field holding the way on to the suggested file.
+    std::filesystem::path listed = folder;
+    while (listed.has_relative_path() && !nameable(listed)) listed = listed.parent_path();
+    dialog.setDirectory(shownPath(listed));
+    dialog.selectFile(shownPath(suggested));
+  }
+  const bool accepted = dialog.exec() == QDialog::Accepted;
   clearUpperVectorState();
+  const QString chosen = accepted ? dialog.selectedFiles().value(0) : QString();
   if (chosen.isEmpty()) return std::nullopt;
-  return chosenFile(chosen, request.suggestedFileName);
+  return chosenFile(chosen, suggested);
 }
 
 std::optional<fw::FolderItem> QtBackend::documentsFolder() const {

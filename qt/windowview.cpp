@@ -122,7 +122,23 @@ void WindowView::pressDefaultButton() {
   if (model_ == nullptr) return;
   // Return in a multi-line field is the field's own (an editable one takes it as a new line
   // before any shortcut sees it), never the default button.
-  if (qobject_cast<QPlainTextEdit*>(QApplication::focusWidget())) return;
+  QWidget* focus = QApplication::focusWidget();
+  if (qobject_cast<QPlainTextEdit*>(focus)) return;
+  // Return in an editable combo box first commits what was typed into it, as leaving the box
+  // does: its Change event may disable the default button (a manufacturer cleared) or enable it
+  // (one typed in), and the button is pressed only if it is enabled then.
+  // The box has the focus, or its line edit does.
+  auto* combo = qobject_cast<QComboBox*>(focus);
+  if (combo == nullptr && focus != nullptr) combo = qobject_cast<QComboBox*>(focus->parentWidget());
+  if (combo != nullptr && combo->isEditable()) {
+    for (const auto& control : model_->controls()) {
+      if (control->kind() != fw::ControlKind::ComboBox || widgetOf(*control) != combo) continue;
+      auto& box = static_cast<fw::ComboBox&>(*control);
+      guard([&] { box.userCommit(); });
+      break;
+    }
+    if (model_ == nullptr) return;
+  }
   for (const auto& control : model_->controls()) {
     if (control->kind() != fw::ControlKind::PushButton || !control->initial().Default) continue;
     auto& button = static_cast<fw::PushButton&>(*control);

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QTextDocument>
 #include <limits>
 #include <utility>
 
@@ -35,6 +36,18 @@ Qt::Alignment alignmentOf(fw::Align align) {
 
 // As much text as a line edit can hold.
 constexpr int kNoLengthLimit = std::numeric_limits<int>::max();
+
+// The text a multi-line field holds, every character as it is: the document's own text with its
+// paragraph and line separators turned back into line ends. QPlainTextEdit::toPlainText() would
+// also turn every no-break space into a plain space, so an edit of the output would change the
+// text that Save writes and the form that Open reads back.
+QString exactTextOf(const QPlainTextEdit* edit) {
+  QString text = edit->document()->toRawText();
+  for (QChar& c : text) {
+    if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) c = u'\n';
+  }
+  return text;
+}
 
 QString objectNameOf(const fw::Control& control) {
   QString name = toQt(control.Name());
@@ -97,7 +110,7 @@ QWidget* WindowView::makeWidget(fw::Control& control) {
         if (!props.Border) edit->setFrameShape(QFrame::NoFrame);
         connect(edit, &QPlainTextEdit::textChanged, this, [this, edit, &field] {
           if (model_ == nullptr) return;
-          std::string text = fromQt(edit->toPlainText());
+          std::string text = fromQt(exactTextOf(edit));
           shownText_[&field] = text;
           guard([&] { field.userSetText(std::move(text)); });
         });

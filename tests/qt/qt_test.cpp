@@ -1,7 +1,8 @@
 // The program on the offscreen Qt platform as a person meets it. The main window: its size,
 // menus, tab order, lists and resizing; the Edit menu and the clipboard on a focused field; the
 // wheel; an error in a handler; File > Save and File > Open through their dialogs, also for a
-// document whose name is not UTF-8. Go: a family from a form filled in with the mouse and
+// document whose name or folder is not UTF-8; an edit of the output; Return in a manufacturer
+// box. Go: a family from a form filled in with the mouse and
 // keyboard, read back from the widgets, and its Static Attributes window brought back from
 // minimized with Ctrl+T; clicks and keys that arrive while a run goes on, which wait for its end;
 // the main window closed in the middle of a run; and the progress shown while it runs.
@@ -198,16 +199,21 @@ void expectWidgetsShowTheModel(const QtProgram& p, const QString& stage) {
   }
 }
 
+// Resistors of the series of row `series` from `start` to `stop` ohms: Go is enabled.
+void fillIn(const QtProgram& p, int series, const std::string& start, const std::string& stop) {
+  form::Window1& w = *p.window;
+  w.ValueSuffixPU().setListIndex(1);
+  w.SeriesPU().setListIndex(series);
+  w.StartEF().setText(start);
+  w.StopEF().setText(stop);
+  w.RefDesPreCB().setText("R");
+  w.CheckForGo();
+}
+
 // E192 over five decades of ohms: 961 devices, a run long enough to watch; Go wrapped so that
 // `events` records where each run begins and ends.
 void setUpLongRun(const QtProgram& p, QStringList& events) {
-  form::Window1& w = *p.window;
-  w.ValueSuffixPU().setListIndex(1);
-  w.SeriesPU().setListIndex(5);
-  w.StartEF().setText("1");
-  w.StopEF().setText("100000");
-  w.RefDesPreCB().setText("R");
-  w.CheckForGo();
+  fillIn(p, 5, "1", "100000");
   auto& commands = quillex::App::Instance().Commands;
   commands.go = [&events, go = commands.go](form::Window1& window) {
     events << "run";
@@ -337,14 +343,26 @@ class QtTest : public QObject {
     QCOMPARE(p.window->ManufCB(1).Text(), std::string("Vishay"));
   }
 
-  // A document named on the command line that is not UTF-8 is saved over when the user takes
-  // the name Save suggests in the folder it starts in, and no other file is written.
+  // A document named on the command line whose name or folder is not UTF-8 is saved over when
+  // the user takes the file Save suggests, and no other file is written: none in the folder the
+  // dialog lists, nor the file named as Qt shows the path.
+  void aDocumentNotNamedInUtf8IsSavedOver_data() {
+    QTest::addColumn<std::string>("path");  // within a folder of the test's own
+    QTest::newRow("its name") << std::string("r\xE9sistors.txt");
+    QTest::newRow("its folder") << std::string("d\xE9/form.txt");
+  }
   void aDocumentNotNamedInUtf8IsSavedOver() {
+    QFETCH(std::string, path);
     QtProgram p;
     // Qt cannot name the document to remove it, so it lives in a folder of the test's own.
     const testing_support::TempFolder folder;
-    const std::filesystem::path document = folder.path / "r\xE9sistors.txt";
+    const std::filesystem::path document = folder.path / path;
+    const std::filesystem::path shownAs =
+        folder.path / QFile::encodeName(QFile::decodeName(path.c_str())).toStdString();
+    std::filesystem::create_directories(document.parent_path());
+    std::filesystem::create_directories(shownAs.parent_path());
     testing_support::spill(document, "*_Param_A\t1\t1\t10\t20\tLP\tLS\n\n");
+    testing_support::spill(shownAs, "kept");
     p.runtime.openDocument(fw::FolderItem(document));
     p.window->RefDesPreCB().setText("R");
     p.window->LibPreEF().setText("µ-");
@@ -353,7 +371,51 @@ class QtTest : public QObject {
     QtProgram::answerDialogs({}, 1);
     p.action("FileSave")->trigger();
     QVERIFY(testing_support::slurp(document).starts_with("*_Param_A\t1\t1\t10\t11\t\xB5-\t"));
-    QCOMPARE(std::distance(std::filesystem::directory_iterator(folder.path), {}), 1);
+    QCOMPARE(testing_support::slurp(shownAs), "kept");
+    int files = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.path)) {
+      files += entry.is_regular_file();
+    }
+    QCOMPARE(files, 2);
+    QVERIFY(!std::filesystem::exists(document.filename()) &&
+            !std::filesystem::exists(shownAs.filename()));
+  }
+
+  // An edit of the output keeps every other character of it as it was, a no-break space too.
+  void anEditedOutputKeepsItsOtherCharacters() {
+    QtProgram p;
+    fillIn(p, 0, "10", "100");
+    p.window->ValSufEF().setText("\u00A01%");
+    QTest::mouseClick(p.widget("PushButton1"), Qt::LeftButton);
+    const std::string generated = p.window->TestEF().Text();
+    QVERIFY(generated.find("\u00A01%") <
+            generated.find("\nR1\t"));  // a section line's and a device's
+    auto* output = p.widget<QPlainTextEdit>("TestEF");
+    p.view->activateWindow();  // from the Static Attributes window, which Go opened
+    QVERIFY(QTest::qWaitForWindowActive(p.view));
+    output->setFocus();
+    QTest::keyClick(output, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(output, Qt::Key_Backspace);
+    QCOMPARE(p.window->TestEF().Text(), generated.substr(0, generated.size() - 1));
+  }
+
+  // Return in a manufacturer box commits what was typed before it presses Go, so Go runs only
+  // with a manufacturer: one cleared disables Go and nothing runs; one typed in enables Go and
+  // Return runs it.
+  void returnInAManufacturerBoxCommitsItBeforeGo() {
+    QtProgram p;
+    fillIn(p, 0, "10", "100");
+    QVERIFY(p.widget("PushButton1")->isEnabled());
+    p.type("ManufCB(0)", "");
+    QtProgram::press(Qt::Key_Delete);
+    QtProgram::press(Qt::Key_Return);
+    QVERIFY(!p.widget("PushButton1")->isEnabled());
+    QCOMPARE(p.window->TestEF().Text(), std::string());
+    QCOMPARE(p.window->OutputLineArray[p.window->sourceCells(0).manufacturer], std::string());
+    QTest::keyClicks(QApplication::focusWidget(), "Yageo");
+    QtProgram::press(Qt::Key_Return);
+    QVERIFY(p.widget("PushButton1")->isEnabled());
+    QVERIFY(p.window->TestEF().Text().find("\tYageo\t") != std::string::npos);
   }
 
   // File > Open starts in the documents folder; a form opened there shows in every widget of
