@@ -187,11 +187,13 @@ std::optional<fw::FolderItem> QtBackend::saveDialog(const fw::FileDialogRequest&
   if (!suggested.empty() && !nameable(folder)) {
     // Qt cannot list a folder whose name it cannot show, and would start somewhere else with
     // only the suggested name, which then names a file there. It starts in the nearest folder
-    // above that it can list, its name field holding the way on to the suggested file.
+    // above that it can list, its name field holding the way on from there to the suggested file
+    // (which the dialog takes as a path, not as a folder to list: a folder that Qt shows by the
+    // same name may exist).
     std::filesystem::path listed = folder;
     while (listed.has_relative_path() && !nameable(listed)) listed = listed.parent_path();
     dialog.setDirectory(shownPath(listed));
-    dialog.selectFile(shownPath(suggested));
+    dialog.selectFile(shownPath(suggested.lexically_relative(listed)));
   }
   const bool accepted = dialog.exec() == QDialog::Accepted;
   clearUpperVectorState();
