@@ -153,10 +153,13 @@ QStringList linesOf(const QString& name) {
 }
 
 // A control as "text TAB enabled shown row 2": what a field, label or list shows, a check box's
-// True or False, a button's caption; the chosen row only for a list.
-QString described(const QString& text, bool enabled, bool shown, int row = -2) {
+// True or False, a button's caption; the chosen row only for a list; then "right" for a label or
+// field aligned to the right, and "bold 18px" for a title with its font's size in pixels.
+QString described(const QString& text, bool enabled, bool shown, int row, bool right, bool bold,
+                  int pixels) {
   return text + (enabled ? "\tenabled" : "\tdisabled") + (shown ? " shown" : " hidden") +
-         (row == -2 ? "" : QString(" row %1").arg(row));
+         (row == -2 ? "" : QString(" row %1").arg(row)) + (right ? " right" : "") +
+         (bold ? QString(" bold %1px").arg(pixels) : "");
 }
 
 QString shownBy(const QWidget* w) {
@@ -165,7 +168,13 @@ QString shownBy(const QWidget* w) {
   const QString text = list  ? list->currentText()
                        : box ? QString(box->isChecked() ? "True" : "False")
                              : w->property("text").toString() + w->property("plainText").toString();
-  return described(text, w->isEnabled(), !w->isHidden(), list ? list->currentIndex() : -2);
+  Qt::Alignment align = Qt::AlignLeft;
+  if (auto* label = qobject_cast<const QLabel*>(w)) align = label->alignment();
+  if (auto* field = qobject_cast<const QLineEdit*>(w)) align = field->alignment();
+  const QFontInfo font(w->font());
+  return described(text, w->isEnabled(), !w->isHidden(), list ? list->currentIndex() : -2,
+                   (align & Qt::AlignHorizontal_Mask) == Qt::AlignRight, font.bold(),
+                   font.pixelSize());
 }
 
 QString heldBy(const fw::Control& c) {
@@ -174,12 +183,18 @@ QString heldBy(const fw::Control& c) {
   if (auto* button = dynamic_cast<const fw::PushButton*>(&c)) text = button->Caption();
   if (auto* popup = dynamic_cast<const fw::PopupMenu*>(&c)) text = popup->Text();
   auto* list = dynamic_cast<const fw::ListControl*>(&c);
+  const fw::ControlSpec& s = c.initial();
+  const bool aligns =
+      c.kind() == fw::ControlKind::StaticText || c.kind() == fw::ControlKind::EditField;
+  const int pixels = s.TextSize > 0 ? s.TextSize : QFontInfo(QApplication::font()).pixelSize();
   return described(QString::fromStdString(text), c.Enabled(), c.Visible(),
-                   list ? list->ListIndex() : -2);
+                   list ? list->ListIndex() : -2, aligns && s.Alignment == fw::Align::Right, s.Bold,
+                   pixels);
 }
 
 // Every control of the main window, then of the Static Attributes window, shows what the model
-// holds, and the rows of `stage` in qt/shown.tsv, worked out from the form, are among them.
+// holds, aligned and sized as it says, and the rows of `stage` in qt/shown.tsv, worked out from
+// the form, are among them.
 void expectWidgetsShowTheModel(const QtProgram& p, const QString& stage) {
   QStringList shown, held;
   for (const fw::Window* window :
