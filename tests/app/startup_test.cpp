@@ -4,6 +4,12 @@
 #include "startup.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <utility>
 
 #include "app.h"
 #include "form/menubar1.h"
@@ -11,6 +17,7 @@
 #include "form/window1.h"
 #include "framework/exceptions.h"
 #include "framework/headlessbackend.h"
+#include "tempfolder.h"
 
 namespace {
 
@@ -75,6 +82,35 @@ TEST(Main, AFailedStartUpIsShownAndEndsTheProgram) {
   EXPECT_TRUE(runtime.windows().empty());
   ASSERT_EQ(backend.messages.size(), 1u);
   EXPECT_NE(backend.messages[0].find("No display"), std::string::npos);
+}
+
+// Under the user's file-size limit, File > Save of a text beyond it is refused with its reason:
+// the program goes on, the old file stays whole and no temporary file is left.
+TEST(Main, ASaveBeyondTheFileSizeLimitIsRefused) {
+  testing_support::TempFolder temp;
+  const std::filesystem::path file = temp.path / "R1.txt";
+  testing_support::spill(file, "old");
+  EXPECT_EXIT(
+      {
+        fw::HeadlessBackend backend;
+        fw::Runtime runtime(backend);
+        quillex::StartUp(runtime);
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlim_t unlimited = std::exchange(limit.rlim_cur, 16);
+        setrlimit(RLIMIT_FSIZE, &limit);
+        form::Window1::Instance().TestEF().setText(std::string(64, 'R'));
+        backend.dialogAnswers.push_back(fw::FolderItem(file));
+        runtime.dispatchMenu("FileSave", &form::Window1::Instance());
+        // The limit binds the messages' way to the test too.
+        limit.rlim_cur = unlimited;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        for (const auto& message : backend.messages) std::fprintf(stderr, "%s\n", message.c_str());
+        std::_Exit(backend.messages.size() == 1 ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "^The text file could not be created.\nFile too large\n$");
+  EXPECT_EQ(testing_support::slurp(file), "old");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.path), {}), 1);
 }
 
 }  // namespace
