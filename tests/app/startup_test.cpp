@@ -6,10 +6,10 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <utility>
+#include <string>
+#include <vector>
 
 #include "app.h"
 #include "form/menubar1.h"
@@ -97,18 +97,16 @@ TEST(Main, ASaveBeyondTheFileSizeLimitIsRefused) {
         quillex::StartUp(runtime);
         rlimit limit{};
         getrlimit(RLIMIT_FSIZE, &limit);
-        const rlim_t unlimited = std::exchange(limit.rlim_cur, 16);
+        limit.rlim_cur = 16;
         setrlimit(RLIMIT_FSIZE, &limit);
         form::Window1::Instance().TestEF().setText(std::string(64, 'R'));
         backend.dialogAnswers.push_back(fw::FolderItem(file));
         runtime.dispatchMenu("FileSave", &form::Window1::Instance());
-        // The limit binds the messages' way to the test too.
-        limit.rlim_cur = unlimited;
-        setrlimit(RLIMIT_FSIZE, &limit);
-        for (const auto& message : backend.messages) std::fprintf(stderr, "%s\n", message.c_str());
-        std::_Exit(backend.messages.size() == 1 ? 0 : 1);
+        const std::vector<std::string> refused = {
+            "The text file could not be created.\nFile too large"};
+        std::_Exit(backend.messages == refused ? 0 : 1);
       },
-      ::testing::ExitedWithCode(0), "^The text file could not be created.\nFile too large\n$");
+      ::testing::ExitedWithCode(0), "");
   EXPECT_EQ(testing_support::slurp(file), "old");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.path), {}), 1);
 }

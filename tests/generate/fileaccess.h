@@ -10,7 +10,6 @@
 #include <sys/xattr.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <map>
@@ -67,20 +66,17 @@ inline std::string accessList(const std::string& text) {
   return bytes;
 }
 
-// The access-control list and the user attributes of `file`, by name; from a table's cell, an
-// access-control list as getfacl writes it and "name=value" pairs, apart by blanks.
+// The access-control list and the attribute user.origin of `file`, by name, where it has them;
+// from a table's cell, an access-control list as getfacl writes it and "name=value" pairs, apart
+// by blanks.
 using Attributes = std::map<std::string, std::string>;
 inline constexpr const char* kAccessList = "system.posix_acl_access";
 inline Attributes attributesOf(const std::filesystem::path& file) {
   Attributes found;
-  std::string names(4096, '\0'), value(4096, '\0');
-  names.resize(
-      static_cast<size_t>(std::max<ssize_t>(listxattr(file.c_str(), names.data(), 4096), 0)));
-  for (const std::string& name : tables::split(names, '\0')) {
-    const ssize_t length = getxattr(file.c_str(), name.c_str(), value.data(), value.size());
-    if (length >= 0 && (name == kAccessList || name.starts_with("user."))) {
-      found[name] = value.substr(0, static_cast<size_t>(length));
-    }
+  for (const char* name : {kAccessList, "user.origin"}) {
+    std::string value(4096, '\0');
+    const ssize_t length = getxattr(file.c_str(), name, value.data(), value.size());
+    if (length >= 0) found[name] = value.substr(0, static_cast<size_t>(length));
   }
   return found;
 }
