@@ -1,5 +1,7 @@
 #include "startup.h"
 
+#include <csignal>
+
 #include "app.h"
 #include "form/menubar1.h"
 #include "form/window1.h"
@@ -26,6 +28,10 @@ void NewAppInstance(fw::Runtime& runtime) {
 void MakeDefaultView() { form::Window1::Instance(); }
 
 bool StartUp(fw::Runtime& runtime) {
+  // A write beyond the user's file-size limit would end the program with SIGXFSZ, losing the form
+  // and leaving a partial temporary file; ignored, the write fails with EFBIG and the save is
+  // refused with its reason while the old file stays whole.
+  std::signal(SIGXFSZ, SIG_IGN);
   bool started = false;
   runtime.guard([&] {
     InitFileTypes(runtime);

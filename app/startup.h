@@ -16,8 +16,9 @@ void NewAppInstance(fw::Runtime& runtime);
 // Opens the main window.
 void MakeDefaultView();
 
-// Everything before the event loop, in order; an error is shown and ends start-up. Returns
-// whether start-up completed.
+// Everything before the event loop, in order, beginning with ignoring the signal of the file-size
+// limit (so that a write beyond it fails and is reported); an error is shown and ends start-up.
+// Returns whether start-up completed.
 bool StartUp(fw::Runtime& runtime);
 // Start-up, the documents named on the command line handed to the application, then the event
 // loop until the user quits. A start-up that failed ends the program once its error is shown,

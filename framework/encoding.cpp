@@ -68,10 +68,32 @@ const MacRomanTable& macRoman() {
   return table;
 }
 
+// Apple's own table gives two bytes other characters than the system's converter does: C6 is
+// the increment sign "∆" (the system's: the Greek capital delta) and F0 the Apple logo (the
+// system's: a character of the private use area). A text typed on a Mac holds Apple's, so a save
+// writes either for these bytes; reading them back gives the system's.
+constexpr std::array<std::pair<char32_t, unsigned char>, 2> kApplesCharacters{
+    {{U'\u2206', 0xC6}, {U'\uF8FF', 0xF0}}};
+
+// Which characters count as Mac Roman: those that read back as they are, or also Apple's own,
+// which a save writes.
+enum class Characters { RoundTrip, Written };
+
+// The Mac Roman byte of `code`, or -1 when Mac Roman has no such character among `which`.
+template <Characters which>
+int byteOf(const MacRomanTable& table, char32_t code) noexcept {
+  const int byte = table.byteOf(code);
+  if (which == Characters::RoundTrip || byte >= 0) return byte;
+  for (const auto& [apples, itsByte] : kApplesCharacters) {
+    if (code == apples) return itsByte;
+  }
+  return -1;
+}
+
 // Walks `utf8` once, handing each character to `visit(at, character, byte)`, where byte is its
-// Mac Roman byte or -1 (also for bytes that are not UTF-8, which then count as one character
-// each). Stops early when `visit` returns false.
-template <typename Visit>
+// Mac Roman byte among `which` or -1 (also for bytes that are not UTF-8, which then count as one
+// character each). Stops early when `visit` returns false.
+template <Characters which = Characters::RoundTrip, typename Visit>
 void forEachCharacter(std::string_view utf8, Visit visit) {
   const MacRomanTable& table = macRoman();
   const auto* const begin = reinterpret_cast<const unsigned char*>(utf8.data());
@@ -79,7 +101,7 @@ void forEachCharacter(std::string_view utf8, Visit visit) {
   for (const unsigned char* p = begin; p < end;) {
     const Utf8Char c = decodeAt(p, end);
     const int length = std::max(c.length, 1);
-    const int byte = c.length == 0 ? -1 : table.byteOf(c.code);
+    const int byte = c.length == 0 ? -1 : byteOf<which>(table, c.code);
     if (!visit(static_cast<size_t>(p - begin), static_cast<size_t>(length), byte)) return;
     p += length;
   }
@@ -90,7 +112,7 @@ void forEachCharacter(std::string_view utf8, Visit visit) {
 Conversion ToMacRoman(std::string_view utf8) {
   Conversion result;
   result.bytes.reserve(utf8.size());
-  forEachCharacter(utf8, [&](size_t at, size_t length, int byte) {
+  forEachCharacter<Characters::Written>(utf8, [&](size_t at, size_t length, int byte) {
     if (byte >= 0) {
       result.bytes.push_back(static_cast<char>(byte));
       return true;
@@ -107,7 +129,7 @@ Conversion ToMacRoman(std::string_view utf8) {
 std::vector<std::string> CharactersWithoutMacRoman(std::string_view utf8, size_t most) {
   std::vector<std::string> found;
   if (most == 0) return found;
-  forEachCharacter(utf8, [&](size_t at, size_t length, int byte) {
+  forEachCharacter<Characters::Written>(utf8, [&](size_t at, size_t length, int byte) {
     if (byte >= 0) return true;
     const std::string_view character = utf8.substr(at, length);
     if (std::find(found.begin(), found.end(), character) == found.end()) {

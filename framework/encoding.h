@@ -18,10 +18,12 @@ struct Conversion {
 };
 
 // UTF-8 to Mac Roman. A character that Mac Roman cannot hold (or bytes that are not UTF-8) make
-// the conversion fail and are reported; nothing is ever dropped silently.
+// the conversion fail and are reported; nothing is ever dropped silently. Bytes C6 and F0 are
+// written for Apple's characters ("∆" U+2206, the Apple logo U+F8FF) as for the system's, which
+// FromMacRoman gives.
 Conversion ToMacRoman(std::string_view utf8);
 
-// The first `most` distinct characters of `utf8` that Mac Roman cannot hold, in the order they
+// The first `most` distinct characters of `utf8` that ToMacRoman cannot write, in the order they
 // first occur (a byte that is not UTF-8 counts as a character of its own); found in one pass.
 std::vector<std::string> CharactersWithoutMacRoman(std::string_view utf8, size_t most);
 

@@ -1,12 +1,17 @@
 #include "files.h"
 
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <cstdint>
 #include <cstring>
+#include <string_view>
 #include <system_error>
 
 namespace fw {
@@ -76,6 +81,90 @@ std::string temporaryPattern(const std::filesystem::path& folder,
   std::string stem = target.filename().string();
   if (stem.size() > room) stem.resize(room);
   return (folder / ("." + stem + ".XXXXXX")).string();
+}
+
+// Makes a new file named `pattern` with its last six characters chosen to give a name free in its
+// folder, with the permissions `mode` narrowed as for any new file there: by the umask, or by the
+// folder's default access-control list where it has one. Its descriptor, or -1 and errno.
+int makeFile(std::string& pattern, mode_t mode) {
+  constexpr std::string_view kLetters =
+      "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  constexpr int kAttempts = 100;
+  auto fallback =
+      static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    std::uint64_t random = 0;
+    if (::getrandom(&random, sizeof random, GRND_NONBLOCK) != sizeof random) {
+      random = fallback += 0x9E3779B97F4A7C15;  // spread over the names like a random one
+    }
+    for (size_t i = pattern.size() - 6; i < pattern.size(); ++i, random /= kLetters.size()) {
+      pattern[i] = kLetters[random % kLetters.size()];
+    }
+    const int fd = ::open(pattern.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+// A list or a value that the system hands out into a buffer of the caller's, `get(buffer, size)`
+// as getxattr does it, or nothing (and errno) where it cannot be read.
+template <typename Get>
+std::optional<std::string> readSized(Get get) {
+  // The value may grow between asking its size and reading it: then it is asked again.
+  for (int attempt = 0; attempt < 4; ++attempt) {
+    const ssize_t size = get(nullptr, 0);
+    if (size < 0) return std::nullopt;
+    std::string value(static_cast<size_t>(size), '\0');
+    const ssize_t read = get(value.data(), value.size());
+    if (read >= 0) {
+      value.resize(static_cast<size_t>(read));
+      return value;
+    }
+    if (errno != ERANGE) return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+// The attribute of the access-control list that a new file inherits from a folder's default one.
+constexpr const char* kAccessList = "system.posix_acl_access";
+
+// Gives the new file `fd` the extended attributes of `old`, what the system lets the user set of
+// them (it keeps security and trusted ones to itself), and its access-control lists exactly: also
+// none where `old` has none, where the new file took the folder's default list. Returns false
+// where the lists cannot be given, or the attributes not be listed.
+bool copyAttributes(const std::filesystem::path& old, int fd) {
+  const std::optional<std::string> names =
+      readSized([&](char* list, size_t size) { return ::listxattr(old.c_str(), list, size); });
+  if (!names && errno != ENOTSUP) return false;
+  bool hasList = false;
+  for (size_t at = 0; names && at < names->size(); at += std::strlen(names->c_str() + at) + 1) {
+    const char* name = names->c_str() + at;
+    // The system's own attributes are access-control lists, of POSIX or of a network file system.
+    const bool list = std::string_view(name).starts_with("system.");
+    hasList = hasList || std::strcmp(name, kAccessList) == 0;
+    const std::optional<std::string> value = readSized(
+        [&](char* buffer, size_t size) { return ::getxattr(old.c_str(), name, buffer, size); });
+    if ((!value || ::fsetxattr(fd, name, value->data(), value->size(), 0) != 0) && list) {
+      return false;
+    }
+  }
+  return hasList || ::fremovexattr(fd, kAccessList) == 0 || errno == ENODATA || errno == ENOTSUP;
+}
+
+// Gives the new file `fd` what the replaced file `old`, of `info`, has: its owner and group where
+// the system allows (the group alone where the owner cannot be kept), its extended attributes, and
+// its access-control list and permissions exactly. Returns false where the last two cannot be
+// given.
+bool keepAttributes(int fd, const std::filesystem::path& old, const struct stat& info) {
+  // The owner goes first, since changing it may clear set-id bits; a user who may not give the
+  // file away may still keep its group, one they are a member of, so that the group's other
+  // members keep their access.
+  if (::fchown(fd, info.st_uid, info.st_gid) != 0) {
+    (void)::fchown(fd, static_cast<uid_t>(-1), info.st_gid);
+  }
+  // The permissions come last: a list sets them, and they set the list's mask, which is the
+  // old file's group permissions, as they were.
+  return copyAttributes(old, fd) && ::fchmod(fd, info.st_mode & 07777) == 0;
 }
 
 // Whether making or renaming a file failed for the folder's permissions alone: another user's
@@ -192,29 +281,20 @@ IoResult WriteWholeFile(const FolderItem& file, const std::string& bytes) {
   std::filesystem::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
   std::string pattern = temporaryPattern(folder, target);
-  const int fd = ::mkstemp(pattern.data());
+  // A new file gets the permissions the folder gives any new file. A replacing one is the user's
+  // alone until it has the old file's.
+  const int fd = makeFile(pattern, replacing ? 0600 : 0666);
   if (fd < 0) {
     if (replacing && refusedByFolder(errno)) return writeInPlace(target, bytes, existing.st_size);
     return IoResult::failure(lastError());
   }
-
-  // A replaced file keeps its owner, group and permissions; a new one gets the permissions the
-  // user's umask allows. The owner goes first, since changing it may clear set-id bits; a user
-  // who may not give the file away may still keep its group, one they are a member of, so that
-  // the group's other members keep their access. What cannot be kept is no reason to lose the
-  // user's text.
-  mode_t mode = 0;
-  if (replacing) {
-    if (::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
-      (void)::fchown(fd, static_cast<uid_t>(-1), existing.st_gid);
-    }
-    mode = existing.st_mode & 07777;
-  } else {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode = 0666 & ~mask;
+  // A file whose access-control list or permissions cannot be given to a new one is written in
+  // place, which keeps them. What else cannot be kept is no reason to lose the user's text.
+  if (replacing && !keepAttributes(fd, target, existing)) {
+    ::close(fd);
+    ::unlink(pattern.c_str());
+    return writeInPlace(target, bytes, existing.st_size);
   }
-  (void)::fchmod(fd, mode);
   bool ok = writeAll(fd, bytes);
   if (!ok) why = lastError();
   if (ok && ::fsync(fd) != 0) {

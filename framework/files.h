@@ -55,12 +55,15 @@ FileContent ReadWholeFile(const FolderItem& file,
 // temporary file or the renaming (another user's folder, a sticky one) but the file itself may be
 // written, it is written in place after the space for the new text is reserved: a full disk or a
 // size limit then refuses the save with the old text whole, but a failure or a crash during the
-// writing can leave the file partly new. A replaced file keeps its permissions, and its owner and
-// group where the system allows (the group alone where the owner cannot be kept); a file the user
-// may not write (for the superuser: one without any write permission) is not replaced, and a new
-// file is not made where the folder refuses it. Through a symbolic link, also one whose file does
-// not exist yet, the file it names is written and the link stays. No temporary file is left
-// behind.
+// writing can leave the file partly new. A replaced file keeps its permissions and access-control
+// list (none where it had none, whatever the folder's default list), and its owner, group and
+// other extended attributes where the system allows (the group alone where the owner cannot be
+// kept); where a new file cannot be given the old one's list or permissions, the file is written
+// in place. A new file gets what the folder gives any new file: the permissions the umask or the
+// folder's default list allows. A file the user may not write (for the superuser: one without any
+// write permission) is not replaced, and a new file is not made where the folder refuses it.
+// Through a symbolic link, also one whose file does not exist yet, the file it names is written
+// and the link stays. No temporary file is left behind.
 IoResult WriteWholeFile(const FolderItem& file, const std::string& bytes);
 
 }  // namespace fw

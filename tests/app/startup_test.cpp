@@ -4,6 +4,12 @@
 #include "startup.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
 
 #include "app.h"
 #include "form/menubar1.h"
@@ -11,6 +17,7 @@
 #include "form/window1.h"
 #include "framework/exceptions.h"
 #include "framework/headlessbackend.h"
+#include "tempfolder.h"
 
 namespace {
 
@@ -75,6 +82,33 @@ TEST(Main, AFailedStartUpIsShownAndEndsTheProgram) {
   EXPECT_TRUE(runtime.windows().empty());
   ASSERT_EQ(backend.messages.size(), 1u);
   EXPECT_NE(backend.messages[0].find("No display"), std::string::npos);
+}
+
+// Under the user's file-size limit, File > Save of a text beyond it is refused with its reason:
+// the program goes on, the old file stays whole and no temporary file is left.
+TEST(Main, ASaveBeyondTheFileSizeLimitIsRefused) {
+  testing_support::TempFolder temp;
+  const std::filesystem::path file = temp.path / "R1.txt";
+  testing_support::spill(file, "old");
+  EXPECT_EXIT(
+      {
+        fw::HeadlessBackend backend;
+        fw::Runtime runtime(backend);
+        quillex::StartUp(runtime);
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = 16;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        form::Window1::Instance().TestEF().setText(std::string(64, 'R'));
+        backend.dialogAnswers.push_back(fw::FolderItem(file));
+        runtime.dispatchMenu("FileSave", &form::Window1::Instance());
+        const std::vector<std::string> refused = {
+            "The text file could not be created.\nFile too large"};
+        std::_Exit(backend.messages == refused ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
+  EXPECT_EQ(testing_support::slurp(file), "old");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.path), {}), 1);
 }
 
 }  // namespace

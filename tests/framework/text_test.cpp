@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/encoding.h"
 #include "framework/numbers.h"
 #include "tables.h"
 
@@ -16,7 +17,8 @@ namespace {
 using namespace fw;
 
 // The functions of text.tsv, by name: the result as a text, from the row's text (bytes written
-// "\xHH" decoded) and its numbers ("-" for none).
+// "\xHH" decoded) and its numbers ("-" for none). A Mac Roman conversion gives the bytes, or
+// "refused" and the first character it cannot write; the characters a save names are joined.
 using Function = std::function<std::string(const std::string&, int, int)>;
 const std::map<std::string, Function>& functions() {
   const auto number = [](const std::string& text) { return std::strtod(text.c_str(), nullptr); };
@@ -31,6 +33,17 @@ const std::map<std::string, Function>& functions() {
       {"Str", [=](const std::string& t, int, int) { return Str(number(t)); }},
       {"ToInt32",
        [=](const std::string& t, int, int) { return std::to_string(ToInt32(number(t))); }},
+      {"ToMacRoman",
+       [](const std::string& t, int, int) {
+         const Conversion bytes = ToMacRoman(t);
+         return bytes ? bytes.bytes : "refused " + bytes.offending;
+       }},
+      {"CharactersWithoutMacRoman",
+       [](const std::string& t, int n, int) {
+         std::string named;
+         for (const auto& c : CharactersWithoutMacRoman(t, static_cast<size_t>(n))) named += c;
+         return named;
+       }},
   };
   return kAll;
 }

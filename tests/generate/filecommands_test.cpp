@@ -4,14 +4,16 @@
 
 #include "generate/filecommands.h"
 
-#include <grp.h>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -20,6 +22,7 @@
 #include <tuple>
 #include <utility>
 
+#include "fileaccess.h"
 #include "framework/encoding.h"
 #include "generate/attributetext.h"
 #include "generate/go.h"
@@ -199,22 +202,17 @@ std::set<std::string> namesIn(const fs::path& folder) {
   return names;
 }
 
-constexpr uid_t kUser = 4242;
-
-// For as long as it lives, the superuser is the user 4242, a member of `group`, as far as files
-// can tell: the superuser's own rights would hide what a user meets.
-struct AsUser {
-  explicit AsUser(gid_t group)
-      : ok(setgroups(1, &group) == 0 && setegid(kUser) == 0 && seteuid(kUser) == 0) {}
-  ~AsUser() { (void)(seteuid(0) == 0 && setegid(0) == 0 && setgroups(0, nullptr) == 0); }
-  const bool ok;
-};
+using testing_support::accessList;
+using testing_support::AsUser;
+using testing_support::attributesOf;
+using testing_support::kUser;
+using testing_support::WithoutFowner;
 
 // Every save case of files/savecases.tsv. The file name always becomes the name chosen, the title
 // stays, what is refused stays as it was, a link stays a link, and no folder ever keeps a
 // temporary file. The superuser saves, or the user 4242 in a folder of their own that they may
-// write but not read (so it cannot be flushed), in a shared library folder of another user's and in
-// a sticky folder.
+// write but not read (so it cannot be flushed), in a shared library folder of another user's, in
+// a sticky folder and in a team's folder with a default access-control list.
 TEST_F(FileCommands, SaveCases) {
   set({"ValueSuffixPU=1", "RefDesPreCB=R", "StopEF=11"});
   go();
@@ -242,6 +240,24 @@ TEST_F(FileCommands, SaveCases) {
       ASSERT_EQ(chown(file.parent_path().c_str(), folderOwner, 0), 0);
       ASSERT_EQ(chmod(file.parent_path().c_str(), folderMode), 0);
     }
+    const fs::path team = folder / "team";
+    fs::create_directory(team);
+    for (const auto& [name, list] : std::map<std::string, std::string>{
+             {"acl.txt", "u::rw-,u:4343:rw-,g::rw-,m::rw-,o::--- user.origin=team"},
+             {"plain.txt", ""},
+             {"held.txt", "u::rw-,u:4343:rw-,g::rw-,m::rw-,o::--- user.origin=team"}}) {
+      write(team / name, name);
+      ASSERT_TRUE(chown((team / name).c_str(), owner, group) == 0 &&
+                  chmod((team / name).c_str(), 0660) == 0);
+      for (const auto& [attribute, value] : attributesOf(list)) {
+        ASSERT_EQ(setxattr((team / name).c_str(), attribute.c_str(), value.data(), value.size(), 0),
+                  0);
+      }
+    }
+    const std::string inherited = accessList("u::rwx,u:4343:r--,g::rwx,m::rwx,o::r-x");
+    ASSERT_TRUE(chown(team.c_str(), owner, group) == 0 && chmod(team.c_str(), 02775) == 0 &&
+                setxattr(team.c_str(), "system.posix_acl_default", inherited.data(),
+                         inherited.size(), 0) == 0);
   }
   const auto readOnly = fs::perms::owner_read | fs::perms::group_read;
   fs::permissions(folder / "kept.txt", readOnly);
@@ -249,20 +265,25 @@ TEST_F(FileCommands, SaveCases) {
   fs::create_symlink("later.txt", folder / "ahead.txt");
   fs::create_symlink(folder / "missing" / "x.txt", folder / "stray.txt");
   fs::create_directory(folder / "sub");
-  for (const tables::Row& row : tables::rowsOf("files/savecases.tsv", 5)) {
+  for (const tables::Row& row : tables::rowsOf("files/savecases.tsv", 6)) {
     const fs::path target = folder / row[0];  // a path from / stays as it is
     const std::string &reason = row[1], &written = row[2];
     const bool asUser = row[3].ends_with("as user"), fullDisk = row[3].starts_with("full disk");
-    if (asUser && !root) continue;
+    const bool withoutFowner = row[3] == "without CAP_FOWNER";
+    if ((asUser || withoutFowner) && !root) continue;
     SCOPED_TRACE(target);
     backend.messages.clear();
     std::set<std::string> names = namesIn(folder);
     const std::string old = fs::is_regular_file(target) ? slurp(target) : "";
     {
-      // The user's identity for the save alone.
+      // The user's identity, or the superuser's rights, for the save alone.
       std::optional<AsUser> as;
       if (asUser) {
         ASSERT_TRUE(as.emplace(group).ok);
+      }
+      std::optional<WithoutFowner> without;
+      if (withoutFowner) {
+        ASSERT_TRUE(without.emplace().ok);
       }
       // A file-size limit, which binds the superuser too, stands for a full disk.
       struct rlimit limit {};
@@ -286,6 +307,14 @@ TEST_F(FileCommands, SaveCases) {
         EXPECT_EQ(
             std::tuple(info.st_uid, info.st_gid, info.st_mode & 07777),
             std::tuple(expectedOwner, group, static_cast<mode_t>(std::stoul(row[4], nullptr, 8))));
+      }
+      EXPECT_EQ(attributesOf(target), attributesOf(row[5]));
+      // The user the list lets write the file still may.
+      if (row[5].find("u:4343:rw-") != std::string::npos) {
+        AsUser colleague(4343, 4343);
+        const int fd = open(target.c_str(), O_RDWR | O_CLOEXEC);
+        EXPECT_GE(fd, 0) << std::strerror(errno);
+        if (fd >= 0) close(fd);
       }
     } else {
       ASSERT_EQ(backend.messages.size(), 1u);
