@@ -1,22 +1,31 @@
 #include "control.h"
 
+#include <algorithm>
+#include <string_view>
+
 #include "window.h"
 
 namespace fw {
 namespace {
 
 // A one-line field holds neither TAB nor line end: each TAB, CR, LF or CR LF of a pasted or set
-// text becomes one blank, so no field can split a line of the text it is written into.
+// text becomes one blank, so no field can split a line of the text it is written into. The
+// blanks are written over the text itself, which never grows, so that a long text is not copied.
 std::string oneLine(std::string text) {
-  if (text.find_first_of("\t\r\n") == std::string::npos) return text;
-  std::string result;
-  result.reserve(text.size());
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    result += c == '\t' || c == '\r' || c == '\n' ? ' ' : c;
+  // Three searches for one character each, which the C library makes fast, rather than one that
+  // asks of every character whether it is one of three.
+  size_t to = std::string::npos;
+  for (const char c : {'\t', '\r', '\n'}) {
+    to = std::min(to, std::string_view(text).substr(0, to).find(c));
   }
-  return result;
+  if (to == std::string::npos) return text;
+  for (size_t from = to; from < text.size(); ++from) {
+    const char c = text[from];
+    if (c == '\r' && from + 1 < text.size() && text[from + 1] == '\n') ++from;
+    text[to++] = c == '\t' || c == '\r' || c == '\n' ? ' ' : c;
+  }
+  text.resize(to);
+  return text;
 }
 
 }  // namespace
@@ -101,9 +110,7 @@ void PopupMenu::setListIndex(int row) {
 }
 
 ComboBox::ComboBox(Window& window, ControlSpec props)
-    : ListControl(window, std::move(props)), text_(List(listIndex_)) {
-  textAtLastChange_ = text_;
-}
+    : ListControl(window, std::move(props)), text_(List(listIndex_)) {}
 
 int ComboBox::rowOf(const std::string& text) const noexcept {
   for (int row = 0; row < ListCount(); ++row) {
@@ -115,7 +122,7 @@ int ComboBox::rowOf(const std::string& text) const noexcept {
 void ComboBox::setText(std::string text) {
   text_ = oneLine(std::move(text));
   listIndex_ = rowOf(text_);
-  textAtLastChange_ = text_;
+  textAtLastChange_.reset();
   notify(Property::Text);
   raise(Event::Change);
 }
@@ -123,21 +130,24 @@ void ComboBox::setText(std::string text) {
 void ComboBox::setListIndex(int row) {
   listIndex_ = normalised(row);
   if (listIndex_ >= 0) text_ = List(listIndex_);
-  textAtLastChange_ = text_;
+  textAtLastChange_.reset();
   notify(Property::Text);
   raise(Event::Change);
 }
 
 void ComboBox::userType(std::string text) {
+  // The text at the last Change is kept apart only from the first keystroke after it.
+  if (!textAtLastChange_) textAtLastChange_ = std::move(text_);
   text_ = oneLine(std::move(text));
   listIndex_ = rowOf(text_);
   raise(Event::TextChanged);
 }
 
 void ComboBox::userCommit() {
-  if (text_ == textAtLastChange_) return;
-  textAtLastChange_ = text_;
-  raise(Event::Change);
+  if (!textAtLastChange_) return;
+  const bool changed = text_ != *textAtLastChange_;
+  textAtLastChange_.reset();
+  if (changed) raise(Event::Change);
 }
 
 CheckBox::CheckBox(Window& window, ControlSpec props)

@@ -9,6 +9,7 @@
 #include <climits>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -193,7 +194,9 @@ class ComboBox : public ListControl {
  private:
   int rowOf(const std::string& text) const noexcept;
   std::string text_;
-  std::string textAtLastChange_;
+  // The text at the last Change, where the user has typed since; none while it is the text
+  // itself, so that a text set from code is never held twice.
+  std::optional<std::string> textAtLastChange_;
 };
 
 class CheckBox : public Control {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <memory>
 #include <stdexcept>
 #include <utility>
@@ -141,12 +142,32 @@ std::vector<std::string> CharactersWithoutMacRoman(std::string_view utf8, size_t
 }
 
 std::string FromMacRoman(std::string_view bytes) {
-  const MacRomanTable& table = macRoman();
+  // Each byte's character (at most three UTF-8 bytes, Mac Roman lying in the Basic Multilingual
+  // Plane) in four bytes of a fixed place, so that a long text is written four bytes at a time.
+  struct Character {
+    std::array<char, 4> utf8{};
+    size_t length = 0;
+  };
+  static const std::array<Character, 256> characters = [] {
+    std::array<Character, 256> all;
+    for (size_t byte = 0; byte < all.size(); ++byte) {
+      const std::string& utf8 = macRoman().text(static_cast<unsigned char>(byte));
+      std::copy(utf8.begin(), utf8.end(), all[byte].utf8.begin());
+      all[byte].length = utf8.size();
+    }
+    return all;
+  }();
   size_t size = 0;
-  for (const char byte : bytes) size += table.text(static_cast<unsigned char>(byte)).size();
-  std::string text;
-  text.reserve(size);
-  for (const char byte : bytes) text += table.text(static_cast<unsigned char>(byte));
+  for (const char byte : bytes) size += characters[static_cast<unsigned char>(byte)].length;
+  // The last character may write up to three bytes past its end, which the resize drops.
+  std::string text(size + 3, '\0');
+  char* out = text.data();
+  for (const char byte : bytes) {
+    const Character& character = characters[static_cast<unsigned char>(byte)];
+    std::memcpy(out, character.utf8.data(), character.utf8.size());
+    out += character.length;
+  }
+  text.resize(size);
   return text;
 }
 
@@ -168,8 +189,16 @@ bool IsMacRomanText(std::string_view utf8) {
 }
 
 std::string DecodeText(std::string bytes) {
-  if (IsMacRomanText(bytes)) return bytes;
+  if (EncodingOf(bytes) == Encoding::Utf8) return bytes;
   return FromMacRoman(bytes);
+}
+
+Encoding EncodingOf(std::string_view bytes) {
+  return IsMacRomanText(bytes) ? Encoding::Utf8 : Encoding::MacRoman;
+}
+
+std::string Decode(std::string_view bytes, Encoding encoding) {
+  return encoding == Encoding::Utf8 ? std::string(bytes) : FromMacRoman(bytes);
 }
 
 }  // namespace fw

@@ -48,4 +48,15 @@ bool IsMacRomanText(std::string_view utf8);
 // well-formed UTF-8.
 std::string DecodeText(std::string bytes);
 
+// The two ways DecodeText reads a file's bytes.
+enum class Encoding { Utf8, MacRoman };
+
+// The encoding DecodeText reads `bytes` in. Both agree on every byte below 128, so a text can be
+// cut at its TABs and line ends before it is decoded, and each piece decoded on its own in the
+// encoding of the whole.
+Encoding EncodingOf(std::string_view bytes);
+
+// `bytes` read in `encoding`: a copy of them for UTF-8.
+std::string Decode(std::string_view bytes, Encoding encoding);
+
 }  // namespace fw

@@ -1,6 +1,7 @@
 #include "generate/filecommands.h"
 
 #include <utility>
+#include <vector>
 
 #include "framework/encoding.h"
 #include "framework/runtime.h"
@@ -48,23 +49,28 @@ void refuse(const char* what, const fw::FolderItem& file, const std::string& why
 // A file becomes the document (its folder, its name and the window's title) only once it was
 // read and found to hold a form, so that Save never suggests a file the user merely tried to open.
 void readInto(form::Window1& w, const fw::FolderItem& file) {
-  fw::FileContent content = fw::ReadWholeFile(file, kMaxTextBytes);
-  // The bytes are handed over to become the text, so that a large file is not held twice.
-  const std::optional<std::string> text =
-      content.bytes ? documentText(std::move(*content.bytes)) : std::nullopt;
-  if (!text) {
-    refuse(kNotATextFile, file, whyNotRead(content));
-    return;
+  std::optional<std::vector<ExaminedLine>> lines;
+  {
+    fw::FileContent content = fw::ReadWholeFile(file, kMaxTextBytes);
+    const std::optional<Document> document =
+        content.bytes ? documentOf(std::move(*content.bytes)) : std::nullopt;
+    if (!document) {
+      refuse(kNotATextFile, file, whyNotRead(content));
+      return;
+    }
+    lines = ReadSectionLines(document->bytes, document->encoding);
+    if (!lines || !HoldsSectionLine(*lines)) {
+      refuse(kHoldsNoForm, file, "");
+      return;
+    }
   }
-  if (!HoldsSectionLine(*text)) {
-    refuse(kHoldsNoForm, file, "");
-    return;
-  }
+  // The file's bytes are gone by now: a field as large as the file is held only by the texts
+  // the form keeps of it.
   form::FormApplication& app = application();
   app.fpath = file.Parent();
   app.FileName = file.Name();
   w.setTitle(app.FileName);
-  ParseFileText(w, *text);
+  SetSectionLines(w, std::move(*lines));
   w.CheckForGo();
 }
 
@@ -80,13 +86,14 @@ std::string charactersWithoutMacRoman(std::string_view text) {
 
 }  // namespace
 
-std::optional<std::string> documentText(std::string bytes) {
+std::optional<Document> documentOf(std::string bytes) {
   if (bytes.find('\0') != std::string::npos) return std::nullopt;
   // Editors on other systems may begin a UTF-8 text with a byte-order mark; it is no character
   // of the text, and left in place it would hide the first section line.
   constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
   if (bytes.starts_with(kByteOrderMark)) bytes.erase(0, kByteOrderMark.size());
-  return fw::DecodeText(std::move(bytes));
+  const fw::Encoding encoding = fw::EncodingOf(bytes);
+  return Document{std::move(bytes), encoding};
 }
 
 bool FileOpen_Action(form::Window1& w) {

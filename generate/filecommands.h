@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "form/window1.h"
+#include "framework/encoding.h"
 #include "framework/files.h"
 
 namespace generate {
@@ -35,9 +36,15 @@ void OpenDocument(const fw::FolderItem& item);
 // failed write leaves an existing file as it was. Always true.
 bool FileSave_Action(form::Window1& w);
 
-// What a file's bytes say as text, without a leading UTF-8 byte-order mark; nothing when they
-// are not text (they hold a NUL byte). The bytes are taken over, so that decoding a large file
-// need not copy them.
-std::optional<std::string> documentText(std::string bytes);
+// A file's bytes as a document: without a leading UTF-8 byte-order mark, and the encoding its
+// text is in.
+struct Document {
+  std::string bytes;
+  fw::Encoding encoding = fw::Encoding::Utf8;
+};
+
+// The document a file's bytes hold; nothing when they are not text (they hold a NUL byte). The
+// bytes are taken over, so that a large file is never held twice.
+std::optional<Document> documentOf(std::string bytes);
 
 }  // namespace generate

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "form/staticattr.h"
 #include "framework/numbers.h"
 #include "framework/runtime.h"
-#include "generate/attributetext.h"
 
 namespace generate {
 namespace {
@@ -33,16 +33,15 @@ std::optional<std::string_view> lineEndOf(std::string_view text) {
   return std::nullopt;
 }
 
-// A field's text becomes a std::string only here, when it is set into its control.
-void setFromField(fw::Control& control, std::string_view field) {
+void setFromField(fw::Control& control, std::string text) {
   if (auto* edit = dynamic_cast<fw::EditField*>(&control)) {
-    edit->setText(std::string(field));
+    edit->setText(std::move(text));
   } else if (auto* combo = dynamic_cast<fw::ComboBox*>(&control)) {
-    combo->setText(std::string(field));
+    combo->setText(std::move(text));
   } else if (auto* popup = dynamic_cast<fw::PopupMenu*>(&control)) {
-    popup->setListIndex(fw::ToInt32(fw::Val(field)));
+    popup->setListIndex(fw::ToInt32(fw::Val(text)));
   } else if (auto* box = dynamic_cast<fw::CheckBox*>(&control)) {
-    box->setValue(field == "True");
+    box->setValue(text == "True");
   }
 }
 
@@ -74,8 +73,12 @@ std::vector<std::string_view> leadingFields(std::string_view line) {
   return fields;
 }
 
-void applySection(form::Window1& w, const SectionLayout& section,
-                  const std::vector<std::string_view>& fields) {
+// The fields of a line of `section` that set a control, each decoded on its own: a field's text
+// becomes a std::string only here.
+std::vector<std::pair<const SectionField*, std::string>> settingsOf(
+    const SectionLayout& section, const std::vector<std::string_view>& fields,
+    fw::Encoding encoding) {
+  std::vector<std::pair<const SectionField*, std::string>> settings;
   const size_t count = fields.size();
   const bool full = count >= section.fields.size() + 1;
   const bool firstSource = section.marker == "*_Source_1";
@@ -85,14 +88,9 @@ void applySection(form::Window1& w, const SectionLayout& section,
     if (i >= kAlwaysReadFields && !full) break;
     const std::string_view value = fields[i + 1];
     if (firstSource && i >= kAlwaysReadFields && value == kFiller) continue;
-    // Each control is set through its window's accessor, and its handler runs before the next
-    // field is applied: a test series chosen first is overridden by the file's own unit, Start
-    // and Stop.
-    fw::Window& window = field.source == FieldSource::Main
-                             ? static_cast<fw::Window&>(w)
-                             : static_cast<fw::Window&>(form::StaticAttr::Instance());
-    setFromField(window.control(field.name, field.index), value);
+    settings.emplace_back(&field, fw::Decode(value, encoding));
   }
+  return settings;
 }
 
 // The section whose marker stands in field 0 of a line, when the line is long enough to be one.
@@ -126,20 +124,45 @@ bool visitExaminedLines(std::string_view text, Visit visit) {
 
 }  // namespace
 
-std::int32_t ParseFileText(form::Window1& w, std::string_view text) {
-  const bool cut = visitExaminedLines(text, [&](const std::vector<std::string_view>& fields) {
-    if (const SectionLayout* section = sectionOf(fields)) applySection(w, *section, fields);
-    fw::Yield();
+std::optional<std::vector<ExaminedLine>> ReadSectionLines(std::string_view bytes,
+                                                          fw::Encoding encoding) {
+  std::vector<ExaminedLine> lines;
+  // The marker, the TABs, the line ends and "Filler" are ASCII, the same bytes in either
+  // encoding: only the texts of the fields set need decoding.
+  const bool cut = visitExaminedLines(bytes, [&](const std::vector<std::string_view>& fields) {
+    ExaminedLine& line = lines.emplace_back();
+    line.section = sectionOf(fields);
+    if (line.section) line.settings = settingsOf(*line.section, fields, encoding);
   });
-  return cut ? 0 : -1;
+  if (!cut) return std::nullopt;
+  return lines;
 }
 
-bool HoldsSectionLine(std::string_view text) {
-  bool found = false;
-  visitExaminedLines(text, [&](const std::vector<std::string_view>& fields) {
-    found = found || sectionOf(fields) != nullptr;
-  });
-  return found;
+bool HoldsSectionLine(const std::vector<ExaminedLine>& lines) {
+  return std::any_of(lines.begin(), lines.end(),
+                     [](const ExaminedLine& line) { return line.section != nullptr; });
+}
+
+void SetSectionLines(form::Window1& w, std::vector<ExaminedLine> lines) {
+  for (ExaminedLine& line : lines) {
+    for (auto& [field, text] : line.settings) {
+      // Each control is set through its window's accessor, and its handler runs before the next
+      // field is applied: a test series chosen first is overridden by the file's own unit, Start
+      // and Stop.
+      fw::Window& window = field->source == FieldSource::Main
+                               ? static_cast<fw::Window&>(w)
+                               : static_cast<fw::Window&>(form::StaticAttr::Instance());
+      setFromField(window.control(field->name, field->index), std::move(text));
+    }
+    fw::Yield();
+  }
+}
+
+std::int32_t ParseFileText(form::Window1& w, std::string_view text) {
+  std::optional<std::vector<ExaminedLine>> lines = ReadSectionLines(text, fw::Encoding::Utf8);
+  if (!lines) return -1;
+  SetSectionLines(w, std::move(*lines));
+  return 0;
 }
 
 }  // namespace generate

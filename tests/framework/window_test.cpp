@@ -9,6 +9,7 @@
 
 #include "framework/headlessbackend.h"
 #include "framework/runtime.h"
+#include "tables.h"
 
 namespace {
 
@@ -152,6 +153,53 @@ TEST_F(Framework, EventsFromCodeEveryTimeAndFromTheUserWhenSomethingHappens) {
             "PartEF(0) TextChange y; MakerCB TextChanged Vishay; MakerCB Change Vishay; "
             "MakerCB Change Yageo; OnCB Action off; GoPB Action; ");
 }
+
+// Leaving a combo box raises Change only when its text differs from the text at the last Change,
+// whether that Change came from code, from a chosen row or from an earlier leaving.
+TEST_F(Framework, LeavingAComboBoxComparesWithTheTextAtTheLastChange) {
+  auto& window = fw::implicitInstance<ProbeWindow>();
+  auto& combo = window.get<fw::ComboBox>("MakerCB");
+  combo.setText("Vishay");
+  window.log.clear();
+  combo.userCommit();  // nothing typed
+  combo.userType("Vish");
+  combo.userType("Vishay");
+  combo.userCommit();  // typed back to the text set
+  combo.userType("Kemet");
+  combo.userChoose(2);
+  combo.userCommit();  // the chosen row stands
+  combo.userType("AVX");
+  combo.userCommit();
+  combo.userType("Yageo");
+  combo.setText("Yageo");
+  combo.userCommit();  // set from code after the typing
+  EXPECT_EQ(window.log,
+            "MakerCB TextChanged Vish; MakerCB TextChanged Vishay; MakerCB TextChanged Kemet; "
+            "MakerCB Change Yageo; MakerCB TextChanged AVX; MakerCB Change AVX; "
+            "MakerCB TextChanged Yageo; MakerCB Change Yageo; ");
+}
+
+// The rows of oneline.tsv, set into a one-line field and a combo box, and typed into the box.
+class OneLine : public Framework, public ::testing::WithParamInterface<tables::Row> {};
+
+TEST_P(OneLine, EveryTabAndLineEndBecomesOneBlank) {
+  const std::string text = tables::unescape(GetParam()[1]);
+  const std::string want = tables::unescape(GetParam()[2]);
+  auto& window = fw::implicitInstance<ProbeWindow>();
+  auto& field = window.get<fw::EditField>("ValueEF");
+  field.setText(text);
+  EXPECT_EQ(field.Text(), want);
+  auto& combo = window.get<fw::ComboBox>("MakerCB");
+  combo.setText(text);
+  EXPECT_EQ(combo.Text(), want);
+  combo.setText("");
+  combo.userType(text);
+  EXPECT_EQ(combo.Text(), want);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, OneLine,
+                         ::testing::ValuesIn(tables::rowsOf("framework/oneline.tsv", 3)),
+                         tables::nameOf);
 
 class WatchingObserver : public fw::WindowObserver {
  public:

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 #include "form/staticattr.h"
 #include "form/window1.h"
@@ -35,10 +36,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static fw::HeadlessBackend backend;
   static fw::Runtime runtime(backend);
   const std::string bytes(reinterpret_cast<const char*>(data), size);
-  const auto text = generate::documentText(bytes);
-  if (!text) return 0;
+  const auto document = generate::documentOf(bytes);
+  if (!document) return 0;
+  auto lines = generate::ReadSectionLines(document->bytes, document->encoding);
+  if (!lines) return 0;
   form::Window1& w = form::Window1::Instance();
-  generate::ParseFileText(w, *text);
+  generate::SetSectionLines(w, std::move(*lines));
   w.CheckForGo();
   check(w);
   if (fw::Window* statics = runtime.findWindow(typeid(form::StaticAttr))) check(*statics);
