@@ -44,8 +44,8 @@ bool IsMacRomanText(std::string_view utf8);
 // é or ’ still reads as UTF-8. The one ambiguity left: Mac Roman bytes whose UTF-8 reading is
 // itself a character of Mac Roman. Of the 1,920 two-byte Mac Roman pairs that are well-formed
 // UTF-8, 96 are such, "¬©" (C2 A9) read as "©" for one (95 in Apple's table; the system's takes
-// byte C6 for the Greek capital delta, which makes "∆" one more). The result is always
-// well-formed UTF-8.
+// byte C6 for the Greek capital delta "Δ", which makes "Œî" (CE 94) one more). The result is
+// always well-formed UTF-8.
 std::string DecodeText(std::string bytes);
 
 // The two ways DecodeText reads a file's bytes.
