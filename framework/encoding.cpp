@@ -19,6 +19,13 @@ namespace {
 // tag characters), which would drop them from a saved text without a word.
 class MacRomanTable {
  public:
+  // A byte's character as UTF-8, in four bytes of a fixed place (a character has at most four),
+  // so that a long text is written four bytes at a time.
+  struct Character {
+    std::array<char, 4> utf8{};
+    size_t length = 0;
+  };
+
   MacRomanTable() {
     iconv_t cd = iconv_open("UTF-8", "MACINTOSH");
     if (cd == reinterpret_cast<iconv_t>(-1)) {
@@ -40,7 +47,8 @@ class MacRomanTable {
       if (inLeft != 0 || c.length == 0 || static_cast<size_t>(c.length) != utf8.size()) {
         throw std::runtime_error("The system's Mac Roman converter is incomplete");
       }
-      text_[byte] = std::string(utf8);
+      std::copy(utf8.begin(), utf8.end(), characters_[byte].utf8.begin());
+      characters_[byte].length = utf8.size();
       if (byte >= 0x80) byteOf_[high++] = {c.code, static_cast<unsigned char>(byte)};
       if (byte < 0x80 && c.code != static_cast<char32_t>(byte)) {
         throw std::runtime_error("The system's Mac Roman converter is not ASCII below 128");
@@ -49,7 +57,7 @@ class MacRomanTable {
     std::sort(byteOf_.begin(), byteOf_.end());
   }
 
-  const std::string& text(unsigned char byte) const noexcept { return text_[byte]; }
+  const Character& character(unsigned char byte) const noexcept { return characters_[byte]; }
 
   // The Mac Roman byte of `code`, or -1 when Mac Roman has no such character.
   int byteOf(char32_t code) const noexcept {
@@ -60,7 +68,7 @@ class MacRomanTable {
   }
 
  private:
-  std::array<std::string, 256> text_;
+  std::array<Character, 256> characters_;
   std::array<std::pair<char32_t, unsigned char>, 128> byteOf_{};
 };
 
@@ -142,28 +150,15 @@ std::vector<std::string> CharactersWithoutMacRoman(std::string_view utf8, size_t
 }
 
 std::string FromMacRoman(std::string_view bytes) {
-  // Each byte's character (at most three UTF-8 bytes, Mac Roman lying in the Basic Multilingual
-  // Plane) in four bytes of a fixed place, so that a long text is written four bytes at a time.
-  struct Character {
-    std::array<char, 4> utf8{};
-    size_t length = 0;
-  };
-  static const std::array<Character, 256> characters = [] {
-    std::array<Character, 256> all;
-    for (size_t byte = 0; byte < all.size(); ++byte) {
-      const std::string& utf8 = macRoman().text(static_cast<unsigned char>(byte));
-      std::copy(utf8.begin(), utf8.end(), all[byte].utf8.begin());
-      all[byte].length = utf8.size();
-    }
-    return all;
-  }();
+  const MacRomanTable& table = macRoman();
   size_t size = 0;
-  for (const char byte : bytes) size += characters[static_cast<unsigned char>(byte)].length;
-  // The last character may write up to three bytes past its end, which the resize drops.
+  for (const char byte : bytes) size += table.character(static_cast<unsigned char>(byte)).length;
+  // Each character is written as its four bytes: the last may write up to three past the text's
+  // end, which the resize drops.
   std::string text(size + 3, '\0');
   char* out = text.data();
   for (const char byte : bytes) {
-    const Character& character = characters[static_cast<unsigned char>(byte)];
+    const MacRomanTable::Character& character = table.character(static_cast<unsigned char>(byte));
     std::memcpy(out, character.utf8.data(), character.utf8.size());
     out += character.length;
   }

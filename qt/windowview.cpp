@@ -124,10 +124,10 @@ void WindowView::pressDefaultButton() {
   // before any shortcut sees it), never the default button.
   QWidget* focus = QApplication::focusWidget();
   if (qobject_cast<QPlainTextEdit*>(focus)) return;
-  // Return in an editable combo box first commits what was typed into it, as leaving the box
-  // does: its Change event may disable the default button (a manufacturer cleared) or enable it
-  // (one typed in), and the button is pressed only if it is enabled then.
-  // The box has the focus, or its line edit does.
+  // Return in an editable combo box (focused itself, or through its line edit) first commits
+  // what was typed into it, as leaving the box does: its Change event may disable the default
+  // button (a manufacturer cleared) or enable it (one typed in), and the button is pressed only
+  // if it is enabled then.
   auto* combo = qobject_cast<QComboBox*>(focus);
   if (combo == nullptr && focus != nullptr) combo = qobject_cast<QComboBox*>(focus->parentWidget());
   if (combo != nullptr && combo->isEditable()) {
